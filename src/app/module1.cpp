@@ -1,0 +1,37 @@
+#include "app/module1.h"
+
+#include <QCoreApplication>
+
+namespace Module1 {
+
+QString PlayerName;
+int ResultsCounter = 0;
+int BackgroundIndex = 0;
+std::function<void()> EndProgram = [] { QCoreApplication::exit(0); };
+
+void reset()
+{
+    PlayerName.clear();
+    ResultsCounter = 0;
+    BackgroundIndex = 0;
+}
+
+} // namespace Module1
+
+namespace AppFolder {
+
+namespace {
+QString &overridden()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString path() { return overridden().isEmpty() ? QCoreApplication::applicationDirPath() : overridden(); }
+
+void setPath(const QString &folder) { overridden() = folder; }
+
+QString resource(const QString &relative) { return path() + relative; }
+
+} // namespace AppFolder

@@ -1,0 +1,66 @@
+// Program-wide state and the few services every window shares.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace Module1 {
+
+extern QString PlayerName;  // written once by the presentation window
+extern int ResultsCounter;  // numbers the results lines of all windows; never wraps
+extern int BackgroundIndex; // list position of the next background picture
+
+// Ends the program at once. Tests replace it.
+extern std::function<void()> EndProgram;
+
+// Back to the state of a fresh start (tests).
+void reset();
+
+} // namespace Module1
+
+namespace AppFolder {
+
+// The folder of the executable, unless a test points it elsewhere.
+QString path();
+void setPath(const QString &folder);
+// Application folder followed by a relative path such as "/sonidos/pulsa.wav".
+QString resource(const QString &relative);
+
+} // namespace AppFolder
+
+namespace Sound {
+
+// Plays a clip asynchronously; a new request cuts off the clip still playing.
+// A missing or unreadable file gives the platform's beep (or silence).
+void play(const QString &relative);
+// Every relative path asked for, in order (tests read and clear it).
+QStringList &requests();
+
+} // namespace Sound
+
+namespace Language {
+
+// Reads up to count lines of the text file folder + name, found under exactly
+// that name, decoded from Windows-1252, line ends removed and nothing else.
+// No value when the file is missing or present under another case.
+std::optional<QStringList> read(const QString &relativeFolder, const QString &name, int count);
+
+// Hands line n to destination n, as far as there are lines.
+void apply(const std::optional<QStringList> &lines, std::initializer_list<std::function<void(const QString &)>> destinations);
+
+} // namespace Language
+
+namespace Random {
+
+// A uniform random number in [0, 1).
+double Rnd();
+// Int(Rnd × n) + k: a whole number from k to k + n − 1.
+int Digit(int n, int k = 0);
+// Seeds the generator from the clock (every window that draws does this at load).
+void Randomize();
+// Replaces the source (tests); an empty function restores the generator.
+void setSource(std::function<double()> source);
+
+} // namespace Random

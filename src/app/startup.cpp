@@ -1,0 +1,16 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+void PrepareApplication()
+{
+    // The windows name classic fonts; the metric-compatible free faces stand in.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont dialog(QStringLiteral("MS Sans Serif"));
+    dialog.setPointSizeF(8.25);
+    QApplication::setFont(dialog);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+}

@@ -1,0 +1,188 @@
+#include "ui/form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+QFont fontOf(const FontSpec &f, const QFont &base)
+{
+    QFont font = base;
+    if (f.face) {
+        font.setFamily(QString::fromLatin1(f.face));
+        font.setPointSizeF(f.points);
+        font.setBold(f.bold);
+    }
+    return font;
+}
+
+} // namespace
+
+Form::Form(const FormSpec &spec, QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(spec.caption);
+    if (spec.font.face)
+        setFont(fontOf(spec.font, font()));
+    if (spec.backColour)
+        back_ = *spec.backColour;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, vb::toQColor(back_));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setSize(spec.width, spec.height);
+    MoveTo(spec.left, spec.top);
+
+    // The first row of a table lies on top: create from the last row up.
+    for (auto it = spec.controls.rbegin(); it != spec.controls.rend(); ++it)
+        controls_[it->name][it->index] = create(*it);
+}
+
+QObject *Form::create(const ControlSpec &s)
+{
+    auto finish = [&](auto *w) {
+        if (s.font.face)
+            w->setFont(fontOf(s.font, font()));
+        if constexpr (!std::is_same_v<std::remove_pointer_t<decltype(w)>, Line>)
+            w->place(s.left, s.top, s.width, s.height);
+        w->setObjectName(s.index < 0 ? s.name : QStringLiteral("%1(%2)").arg(s.name).arg(s.index));
+        if (s.hidden)
+            w->hide();
+        return w;
+    };
+    switch (s.kind) {
+    case Kind::Button: {
+        auto *b = finish(new CommandButton(this));
+        b->setBackColor(s.colour.value_or(vb::ButtonFace));
+        if (!s.picture.isEmpty())
+            b->setPicture(QPixmap(s.picture));
+        b->setPictureName(s.accessibleName);
+        b->setCaption(s.caption);
+        return b;
+    }
+    case Kind::Label: {
+        auto *l = finish(new Label(this));
+        l->setCaption(s.caption);
+        l->setAlignment(s.align);
+        return l;
+    }
+    case Kind::TextBox: {
+        auto *t = finish(new TextBox(this));
+        t->setText(s.caption);
+        return t;
+    }
+    case Kind::ListBox:
+        return finish(new ListBox(this));
+    case Kind::PictureBox:
+        return finish(new PictureBox(this));
+    case Kind::Image: {
+        auto *i = finish(new Image(this));
+        if (!s.picture.isEmpty())
+            i->setPicture(QPixmap(s.picture));
+        i->setPictureName(s.accessibleName);
+        return i;
+    }
+    case Kind::Shape:
+        return finish(new Shape(this));
+    case Kind::Line: {
+        auto *l = new Line(this);
+        l->setEnds(s.left, s.top, s.width, s.height, s.lineWidth);
+        return finish(l);
+    }
+    case Kind::Timer: {
+        auto *t = new Timer(this);
+        t->setObjectName(s.name);
+        t->setInterval(s.left);
+        return t;
+    }
+    case Kind::FileList: {
+        auto *f = new FileList(this);
+        f->setObjectName(s.name);
+        return f;
+    }
+    case Kind::Vorlando:
+        return finish(new Vorlando(this));
+    }
+    return nullptr;
+}
+
+int Form::Left() const { return static_cast<int>(vb::toTwips(pos().x())); }
+
+int Form::Top() const { return static_cast<int>(vb::toTwips(pos().y())); }
+
+void Form::setLeft(int twips) { MoveTo(twips, Top()); }
+
+void Form::setTop(int twips) { MoveTo(Left(), twips); }
+
+void Form::MoveTo(int leftTwips, int topTwips) { move(vb::toPixels(leftTwips), vb::toPixels(topTwips)); }
+
+void Form::setSize(int widthTwips, int heightTwips)
+{
+    width_ = widthTwips;
+    height_ = heightTwips;
+    setFixedSize(vb::toPixels(widthTwips), vb::toPixels(heightTwips));
+}
+
+void Form::setPicture(const QPixmap &p)
+{
+    picture_ = p;
+    update();
+}
+
+void Form::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture_);
+}
+
+void Form::closeEvent(QCloseEvent *e)
+{
+    if (!QueryClose()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit unloaded();
+}
+
+QSize screenTwips()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    const QSize px = s ? s->geometry().size() : QSize(1024, 768);
+    return QSize(static_cast<int>(vb::toTwips(px.width())), static_cast<int>(vb::toTwips(px.height())));
+}
+
+std::vector<ControlSpec> elements(const ControlSpec &proto, const std::vector<std::array<int, 4>> &rects, int first)
+{
+    std::vector<ControlSpec> rows;
+    int i = first;
+    for (const auto &r : rects) {
+        ControlSpec s = proto;
+        s.index = i++;
+        s.left = r[0];
+        s.top = r[1];
+        s.width = r[2];
+        s.height = r[3];
+        rows.push_back(s);
+    }
+    return rows;
+}
+
+std::vector<ControlSpec> table(std::initializer_list<std::vector<ControlSpec>> groups)
+{
+    std::vector<ControlSpec> rows;
+    for (const auto &g : groups)
+        rows.insert(rows.end(), g.begin(), g.end());
+    return rows;
+}

@@ -1,0 +1,555 @@
+#include "windows/column/form1.h"
+
+#include "app/module1.h"
+#include "windows/common/commands.h"
+#include "windows/division/form2.h"
+#include "windows/forms.h"
+#include "windows/multiplication/form3.h"
+#include "windows/results/form5.h"
+
+#include <cmath>
+
+int captionValue(const QString &caption)
+{
+    bool ok = false;
+    const int v = caption.trimmed().toInt(&ok);
+    return ok ? v : 0;
+}
+
+namespace {
+
+QString num(int v) { return QString::number(v); }
+
+void setDigit(Label *l, int v) { l->setCaption(num(v)); }
+
+// The digit-up rule of every digit box: empty → 1, 9 → 0.
+void digitUp(CommandButton *b)
+{
+    const int v = captionValue(b->Caption());
+    b->setCaption(v != 9 ? num(v + 1) : QStringLiteral("0"));
+}
+
+} // namespace
+
+Form1::Form1() : Form(design())
+{
+    Picture1 = control<PictureBox>("Picture1");
+    Command1 = array<CommandButton>("Command1");
+    Command3 = array<CommandButton>("Command3");
+    Command4 = array<CommandButton>("Command4");
+    Command7 = array<CommandButton>("Command7");
+    Command8 = array<CommandButton>("Command8");
+    Command9 = array<CommandButton>("Command9");
+    Command10 = array<CommandButton>("Command10");
+    Command2 = control<CommandButton>("Command2");
+    Command5 = control<CommandButton>("Command5");
+    Command6 = control<CommandButton>("Command6");
+    Label1 = array<Label>("Label1");
+    Label2 = array<Label>("Label2");
+    Image1 = array<Image>("Image1");
+    Image2 = array<Image>("Image2");
+    Line1 = control<Line>("Line1");
+    Line2 = control<Line>("Line2");
+    Line3 = control<Line>("Line3");
+    Line4 = control<Line>("Line4");
+    Line5 = control<Line>("Line5");
+    Line6 = control<Line>("Line6");
+    Line7 = control<Line>("Line7");
+    Vorlando1 = control<Vorlando>("Vorlando1");
+    Vorlando2 = control<Vorlando>("Vorlando2");
+    Timer1 = control<Timer>("Timer1");
+    File1 = control<FileList>("File1");
+
+    Command1.onClick(this, [this](int i) { Command1_Click(i); });
+    Command3.onClick(this, [this](int i) { Command3_Click(i); });
+    Command4.onClick(this, [this](int i) { Command4_Click(i); });
+    Command7.onClick(this, [this](int i) { Command7_Click(i); });
+    Command8.onClick(this, [this](int i) { Command8_Click(i); });
+    Command9.onClick(this, [this](int i) { Command9_Click(i); });
+    Command10.onClick(this, [this](int i) { Command10_Click(i); });
+    Image1.onClick(this, [this](int i) { Image1_Click(i); });
+    connect(Command2, &QAbstractButton::clicked, this, &Form1::Command2_Click);
+    connect(Command5, &QAbstractButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QAbstractButton::clicked, this, &Form1::Command6_Click);
+    for (auto [i, l] : Label1.items())
+        connect(l, &Label::mouseMoved, this, [this, i = i] { Label1_MouseMove(i); });
+    for (auto [i, l] : Label2.items())
+        connect(l, &Label::mouseMoved, this, [this, i = i] { Label2_MouseMove(i); });
+    connect(Timer1, &Timer::tick, this, &Form1::Timer1_Timer);
+    connect(Vorlando2, &Vorlando::GifEnd, this, &Form1::Vorlando2_GifEnd);
+}
+
+void Form1::Form_Load()
+{
+    const QSize screen = screenTwips();
+    MoveTo((screen.width() - Width()) / 2, (screen.height() - Height()) / 2);
+    TimesTable = 10;
+    for (int i = 0; i <= 7; ++i)
+        Command4[i]->setBackColor(vb::Green);
+    Random::Randomize();
+
+    Language::apply(Language::read("/", "paralistos.txt", 1), {[this](const QString &s) { ExitQuestion = s; }});
+    ParalistosOn = ExitQuestion == QLatin1String("SI");
+
+    Language::apply(Language::read("/idioma/", "formulario1y2.txt", 11),
+                    {[this](const QString &s) { Command8[0]->setCaption(s); },
+                     [this](const QString &s) { Command8[1]->setCaption(s); },
+                     [this](const QString &s) { Command8[2]->setCaption(s); },
+                     [this](const QString &s) {
+                         CheckCaption = s;
+                         Command5->setCaption(s);
+                     },
+                     [this](const QString &s) { VerdictTexts[0] = s; },
+                     [this](const QString &s) { VerdictTexts[1] = s; },
+                     [this](const QString &s) { OperationNames[0] = s; },
+                     [this](const QString &s) { OperationNames[1] = s; },
+                     [this](const QString &s) { OperationNames[2] = s; },
+                     [this](const QString &s) { OperationNames[3] = s; },
+                     [this](const QString &s) { ExitQuestion = s; }});
+
+    Picture1->hide();
+    File1->setPath(AppFolder::resource("/Fondos/"));
+    Module1::BackgroundIndex = 1;
+    BackgroundStep(*this, *File1);
+    if (ParalistosOn)
+        ShowPanelCorner();
+    Command4[8]->setBackColor(vb::Blue);
+    RunnerStep = 10;
+    Vorlando1->hide();
+    Vorlando1->setFile(AppFolder::resource("/gifs/1.gif"));
+    Command7[0]->setPicture(Image2[1]->Picture());
+    for (int i = 1; i <= 3; ++i)
+        Command7[i]->hide();
+    Command9[1]->hide();
+    Timer1->setEnabled(false);
+    for (int i = 0; i <= 8; ++i)
+        Command4[i]->hide();
+    Command6->hide();
+    Operation = 1;
+    Line2->show();
+    Line3->show();
+    for (Line *l : {Line4, Line5, Line6, Line7})
+        l->hide();
+    Vorlando2->hide();
+    ShowOperandDigits();
+    DrawExercise();
+    Command9[1]->setBackColor(vb::Green);
+    Command1[1]->setBackColor(vb::Blue);
+    Command1[2]->setBackColor(vb::Green);
+    Command1[3]->setBackColor(vb::Green);
+    for (int k = 2; k >= 1; --k) {
+        Command10[k]->setTop(Label1[k]->Top() - Command10[1]->Height());
+        Command10[k]->setLeft(Label1[k]->Left() + 200);
+    }
+    forms().form5()->Show();
+}
+
+// ---------------------------------------------------------------- choosing and drawing
+
+void Form1::ShowOperandDigits()
+{
+    const int n = captionValue(Command2->Caption());
+    if (n < 1 || n > 3)
+        return;
+    Label1[1]->setVisible(n >= 2);
+    Label1[2]->setVisible(n >= 3);
+    if (Operation == 1 || Operation == 2) {
+        Label2[1]->setVisible(n >= 2);
+        Label2[2]->setVisible(n >= 3);
+    } else if (Operation == 3) {
+        Label2[1]->hide();
+        Label2[2]->hide();
+    }
+}
+
+void Form1::DrawExercise()
+{
+    using Random::Digit;
+    setDigit(Label1[0], Digit(10));
+    setDigit(Label2[0], Digit(10));
+    for (int i = 1; i <= 2; ++i) {
+        for (const auto &row : {Label1, Label2}) {
+            if (row[i]->Visible())
+                setDigit(row[i], Digit(10));
+            else
+                setDigit(row[i - 1], Digit(9, 1));
+        }
+    }
+    setDigit(Label1[2], Digit(9, 1));
+    setDigit(Label2[2], Digit(9, 1));
+
+    if (Operation == 0) {
+        for (int i = 0; i <= 2; ++i) {
+            Label1[i]->hide();
+            Label2[i]->show();
+        }
+        const int divisor = Digit(8, 2);
+        setDigit(Label2[0], divisor);
+        const int quotient = Digit(8, 2);
+        Dividend = quotient * divisor;
+        setDigit(Label2[1], Dividend % 10);
+        setDigit(Label2[2], Dividend / 10);
+        if (Label2[2]->Caption() == QLatin1String("0"))
+            Label2[2]->hide();
+        for (int i = 1; i <= 3; ++i) {
+            Command3[i]->hide();
+            Image1[i]->hide();
+        }
+    } else if (Operation == 2) {
+        Label1[0]->show();
+        // The leading digit of the first operand is 7..9 and beats the second's.
+        int lead = !Label1[1]->Visible() ? 0 : !Label1[2]->Visible() ? 1 : 2;
+        const int m = Digit(3, 7);
+        setDigit(Label1[lead], m);
+        if (lead == 0) {
+            setDigit(Label2[0], Digit(m, 1));
+        } else {
+            int d = 0;
+            do
+                d = Digit(m);
+            while (d == 0);
+            setDigit(Label2[lead], d);
+        }
+    } else if (Operation == 3) {
+        Label1[0]->show();
+        setDigit(Label2[0], TimesTable == 10 ? Digit(8, 2) : TimesTable);
+    }
+
+    auto value = [](const ControlArray<Label> &row, int digits) {
+        int v = 0;
+        for (int i = digits - 1; i >= 0; --i)
+            v = 10 * v + captionValue(row[i]->Caption());
+        return v;
+    };
+    const int digits = !Label1[1]->Visible() ? 1 : !Label1[2]->Visible() ? 2 : 3;
+    OperandA = value(Label1, digits);
+    OperandB = value(Label2, digits);
+    if (Operation == 3)
+        OperandB = captionValue(Label2[0]->Caption());
+
+    if (Operation == 1) {
+        Label1[0]->show();
+        ExpectedResult = OperandA + OperandB;
+    } else if (Operation == 2) {
+        ExpectedResult = OperandA - OperandB;
+    } else if (Operation == 3) {
+        ExpectedResult = OperandA * OperandB;
+    }
+    if (Operation >= 1 && Operation <= 3) {
+        const int boxes = ExpectedResult < 10 ? 1 : ExpectedResult < 100 ? 2 : ExpectedResult < 1000 ? 3 : 4;
+        for (int i = 1; i <= 3; ++i) {
+            Command3[i]->setVisible(i < boxes);
+            Image1[i]->setVisible(i < boxes);
+        }
+    }
+    for (int i = 0; i <= 3; ++i) {
+        Command3[i]->setBackColor(vb::White);
+        Command3[i]->setCaption(QString());
+    }
+    for (int i = 1; i <= 2; ++i)
+        Command10[i]->setVisible(Label1[i]->Visible());
+}
+
+void Form1::Command1_Click(int Index)
+{
+    if (Index < 0 || Index > 3)
+        return;
+    Command10[1]->setCaption(QString());
+    Command10[2]->setCaption(QString());
+    CoverSettings();
+    Command9[1]->setBackColor(vb::Green);
+    for (int i = 0; i <= 3; ++i)
+        Command1[i]->setBackColor(i == Index ? vb::Blue : vb::Green);
+
+    const int boxHeight = Command10[1]->Height();
+    for (int k = 2; k >= 1; --k) {
+        if (Index == 1 || Index == 3) {
+            Command10[k]->setTop(Label1[k]->Top() - boxHeight);
+            Command10[k]->setLeft(Label1[k]->Left() + 200);
+        } else if (Index == 2) {
+            Command10[k]->setTop(Label2[k]->Top() + Label2[k]->Height() - boxHeight - 200);
+            Command10[k]->setLeft(Label2[k]->Left() + Label2[k]->Width() - 50);
+        }
+    }
+    Line1->setVisible(Index != 0);
+    Line2->setVisible(Index == 1);
+    Line3->setVisible(Index == 1 || Index == 2);
+    Line4->setVisible(Index == 3);
+    Line5->setVisible(Index == 3);
+    Line6->setVisible(Index == 0);
+    Line7->setVisible(Index == 0);
+    for (int i = 0; i <= 8; ++i)
+        Command4[i]->setVisible(Index == 3);
+    Command6->setVisible(Index == 3);
+    Command9[1]->setVisible(Index == 0);
+
+    Operation = Index;
+    ShowOperandDigits();
+    DrawExercise();
+    RestartRace();
+    Command5->setEnabled(true);
+    UnlockAnswerEntry();
+    Sound::play("/sonidos/operacion.wav");
+}
+
+void Form1::Command2_Click()
+{
+    if (Operation <= 0)
+        return;
+    CoverSettings();
+    const int n = captionValue(Command2->Caption());
+    Command2->setCaption(n == 3 ? QStringLiteral("1") : num(n + 1));
+    ShowOperandDigits();
+    DrawExercise();
+    RestartRace();
+    Command5->setEnabled(true);
+    UnlockAnswerEntry();
+    Sound::play("/sonidos/num.wav");
+}
+
+void Form1::Command4_Click(int Index)
+{
+    if (Index < 0 || Index > 8)
+        return;
+    TimesTable = Index + 2;
+    DrawExercise();
+    for (int i = 0; i <= 8; ++i)
+        Command4[i]->setBackColor(i == Index ? vb::Blue : vb::Green);
+    RestartRace();
+    Command5->setEnabled(true);
+    CoverSettings();
+    UnlockAnswerEntry();
+}
+
+// ---------------------------------------------------------------- answer entry
+
+void Form1::Command3_Click(int Index)
+{
+    digitUp(Command3[Index]);
+    Sound::play("/sonidos/pulsa.wav");
+}
+
+void Form1::Image1_Click(int Index)
+{
+    CommandButton *b = Command3[Index];
+    const int v = captionValue(b->Caption());
+    b->setCaption(v != 0 ? num(v - 1) : QStringLiteral("9"));
+    Sound::play("/sonidos/pulsa-.wav");
+}
+
+void Form1::Command10_Click(int Index) { digitUp(Command10[Index]); }
+
+void Form1::Command5_Click()
+{
+    CheckAnswer();
+    if (!LastCheckRight)
+        return; // the child may correct the digits and check again
+    if (Vorlando1->Visible()) {
+        RunnerLeft = Command6->Left();
+        Timer1->setEnabled(false);
+    }
+    Command5->setEnabled(false);
+    LockAnswerEntry();
+}
+
+void Form1::Command6_Click()
+{
+    Timer1->setEnabled(false);
+    forms().form3()->Show();
+}
+
+void Form1::Command9_Click(int Index)
+{
+    if (Index == 1) {
+        Command9[1]->setBackColor(vb::Blue);
+        for (int i = 1; i <= 3; ++i)
+            Command1[i]->setBackColor(vb::Green);
+        forms().form2()->Show();
+    }
+    Sound::play("/sonidos/operacion.wav");
+}
+
+void Form1::Label1_MouseMove(int Index) { Label1[Index]->setForeColor(vb::paletteColour(Random::Digit(16))); }
+
+void Form1::Label2_MouseMove(int Index) { Label2[Index]->setForeColor(vb::paletteColour(Random::Digit(16))); }
+
+void Form1::Vorlando2_GifEnd() { Vorlando2->hide(); }
+
+// ---------------------------------------------------------------- checking
+
+int Form1::DigitCount() const
+{
+    return Command3[1]->isHidden() ? 1 : Command3[2]->isHidden() ? 2 : Command3[3]->isHidden() ? 3 : 4;
+}
+
+void Form1::CheckAnswer()
+{
+    if (Operation == 1) {
+        ExpectedResult = OperandA + OperandB;
+        HistoryTitle = OperationNames[0] + QStringLiteral(": ");
+        OperatorText = QStringLiteral(" + ");
+    } else if (Operation == 2) {
+        ExpectedResult = OperandA - OperandB;
+        HistoryTitle = OperationNames[1] + QStringLiteral(": ");
+        OperatorText = QStringLiteral(" - ");
+    } else if (Operation == 3) {
+        ExpectedResult = OperandA * OperandB;
+        HistoryTitle = OperationNames[2] + QStringLiteral(": ");
+        OperatorText = QStringLiteral(" X ");
+    }
+
+    bool right = false;
+    if (Operation > 0) {
+        const int n = DigitCount();
+        int typed = 0;
+        for (int i = n - 1; i >= 0; --i)
+            typed = 10 * typed + captionValue(Command3[i]->Caption());
+        right = typed == ExpectedResult;
+        int power = 1;
+        for (int i = 0; i < n; ++i, power *= 10) {
+            int expected = ExpectedResult / power;
+            if (i < n - 1)
+                expected %= 10;
+            const bool digitRight = right || captionValue(Command3[i]->Caption()) == expected;
+            Command3[i]->setBackColor(digitRight ? vb::Blue : vb::Red);
+        }
+        if (!right)
+            EnteredValue = typed;
+    } else {
+        right = captionValue(Label2[0]->Caption()) * captionValue(Command3[0]->Caption()) == Dividend;
+        Command3[0]->setBackColor(right ? vb::Blue : vb::Red);
+    }
+    Command5->setCaption(VerdictTexts[right ? 0 : 1]);
+    LastCheckRight = right;
+
+    ++Module1::ResultsCounter;
+    QString line = num(Module1::ResultsCounter) + QStringLiteral(". ");
+    if (Operation > 0)
+        line += HistoryTitle + num(OperandA) + OperatorText + num(OperandB) +
+                (right ? QStringLiteral(" = ") + num(ExpectedResult) : QStringLiteral(" <> ") + num(EnteredValue));
+    else
+        line += OperationNames[3] + QStringLiteral(": ") + num(Dividend) + QStringLiteral(" / ") + Label2[0]->Caption() +
+                (right ? QStringLiteral(" = ") : QStringLiteral(" <> ")) + Command3[0]->Caption();
+    line += QStringLiteral(" ** ") + VerdictTexts[right ? 0 : 1] + QStringLiteral(" **");
+
+    if (right) {
+        if (ParalistosOn)
+            Picture1->hide();
+        Command10[1]->setCaption(QString());
+        Command10[2]->setCaption(QString());
+        Vorlando2->show();
+        Vorlando2->setFile(AppFolder::resource("/gifs/acierto2.gif"));
+    }
+    forms().form5()->List1->AddItem(line);
+    Sound::play(right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
+}
+
+void Form1::LockAnswerEntry()
+{
+    for (int i = 0; i <= 3; ++i) {
+        Command3[i]->setEnabled(false);
+        Image1[i]->setEnabled(false);
+    }
+}
+
+void Form1::UnlockAnswerEntry()
+{
+    for (int i = 0; i <= 3; ++i) {
+        Command3[i]->setEnabled(true);
+        Image1[i]->setEnabled(true);
+    }
+    Command5->setCaption(CheckCaption);
+}
+
+// ---------------------------------------------------------------- race
+
+void Form1::RestartRace()
+{
+    if (Vorlando1->Visible()) {
+        RunnerLeft = Command6->Left();
+        Timer1->setEnabled(true);
+    }
+}
+
+void Form1::Command7_Click(int Index)
+{
+    Sound::play("/sonidos/corre.wav");
+    if (Index == 0) {
+        const bool on = Command7[1]->isHidden();
+        Command7[0]->setPicture(Image2[on ? 0 : 1]->Picture());
+        for (int i = 1; i <= 3; ++i)
+            Command7[i]->setVisible(on);
+        Vorlando1->setVisible(on);
+        Timer1->setEnabled(on);
+    } else if (Index >= 1 && Index <= 3) {
+        static constexpr int intervals[] = {0, 200, 100, 50};
+        Vorlando1->hide();
+        Vorlando1->setFile(AppFolder::resource(QStringLiteral("/gifs/%1.gif").arg(Index)));
+        update();
+        Vorlando1->show();
+        Timer1->setInterval(intervals[Index]);
+    }
+}
+
+void Form1::Timer1_Timer()
+{
+    RunnerLeft += RunnerStep;
+    Vorlando1->Move(RunnerLeft);
+    if (Command5->Left() < RunnerLeft) {
+        CheckAnswer();
+        Command5->setEnabled(false);
+        if (!LastCheckRight) {
+            // Show the right answer on the button.
+            const int answer = Operation > 0 ? ExpectedResult
+                                             : Dividend / qMax(1, captionValue(Label2[0]->Caption()));
+            Command5->setCaption(num(answer));
+        }
+        Timer1->setEnabled(false);
+        LockAnswerEntry();
+    }
+}
+
+// ---------------------------------------------------------------- window commands
+
+void Form1::Command8_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+        if (AskToLeave(this, ExitQuestion))
+            Module1::EndProgram();
+        break;
+    case 1:
+        Sound::play("/sonidos/historial.wav");
+        forms().form5()->Show();
+        break;
+    case 2:
+        Sound::play("/sonidos/fondo.wav");
+        BackgroundStep(*this, *File1);
+        if (ParalistosOn)
+            ShowPanelCorner();
+        break;
+    default:
+        break;
+    }
+}
+
+bool Form1::QueryClose()
+{
+    // The close box of the main window asks the same question as the leave button.
+    if (AskToLeave(this, ExitQuestion)) {
+        Module1::EndProgram();
+        return true;
+    }
+    return false;
+}
+
+void Form1::CoverSettings()
+{
+    if (ParalistosOn)
+        Picture1->show();
+}
+
+void Form1::ShowPanelCorner()
+{
+    Picture1->PaintPicture(Picture(), QRect(0, 0, Picture1->width(), Picture1->height()));
+}

@@ -1,0 +1,52 @@
+#include "windows/common/commands.h"
+
+#include "app/module1.h"
+#include "ui/form.h"
+#include "windows/column/form1.h"
+#include "windows/forms.h"
+#include "windows/results/form5.h"
+
+#include <QMessageBox>
+
+void BackgroundStep(Form &window, const FileList &pictures)
+{
+    int &index = Module1::BackgroundIndex;
+    if (index < 0 || index >= pictures.ListCount())
+        index = 0;
+    if (pictures.ListCount() > 0) {
+        const QPixmap picture(pictures.Path() + QLatin1Char('/') + pictures.List(index));
+        if (!picture.isNull())
+            window.setPicture(picture);
+    }
+    ++index;
+    if (index >= pictures.ListCount())
+        index = 0;
+}
+
+bool AskToLeave(Form *over, const QString &question)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("CUENTAS"), question, QMessageBox::Yes | QMessageBox::No, over);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SecondaryWindowCommand(Form &window, int index)
+{
+    switch (index) {
+    case 0:
+        forms().form1()->Show();
+        break;
+    case 1:
+        forms().form5()->Show();
+        Sound::play("/sonidos/historial.wav");
+        break;
+    case 2:
+        Sound::play("/sonidos/fondo.wav");
+        BackgroundStep(window, *forms().form1()->File1);
+        break;
+    default:
+        break;
+    }
+}

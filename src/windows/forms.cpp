@@ -1,0 +1,38 @@
+#include "windows/forms.h"
+
+#include "windows/column/form1.h"
+#include "windows/division/form2.h"
+#include "windows/multiplication/form3.h"
+#include "windows/presentation/form4.h"
+#include "windows/results/form5.h"
+
+Forms &forms()
+{
+    static Forms f;
+    return f;
+}
+
+template <class F> F *Forms::get(QPointer<F> &slot)
+{
+    if (!slot) {
+        auto *f = new F();
+        slot = f; // registered before its load, so the load may refer to other windows that refer back
+        f->Form_Load();
+    }
+    return slot.data();
+}
+
+Form1 *Forms::form1() { return get(f1_); }
+Form2 *Forms::form2() { return get(f2_); }
+Form3 *Forms::form3() { return get(f3_); }
+Form4 *Forms::form4() { return get(f4_); }
+Form5 *Forms::form5() { return get(f5_); }
+
+void Forms::unloadAll()
+{
+    delete f2_.data();
+    delete f3_.data();
+    delete f4_.data();
+    delete f5_.data();
+    delete f1_.data();
+}

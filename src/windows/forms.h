@@ -1,0 +1,40 @@
+// The windows of the program, each created and loaded on its first reference.
+#pragma once
+
+#include <QPointer>
+
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+
+class Forms
+{
+public:
+    Form1 *form1();
+    Form2 *form2();
+    Form3 *form3();
+    Form4 *form4();
+    Form5 *form5();
+
+    // Loaded already? (never loads)
+    bool isLoaded1() const { return !f1_.isNull(); }
+    bool isLoaded2() const { return !f2_.isNull(); }
+    bool isLoaded3() const { return !f3_.isNull(); }
+    bool isLoaded4() const { return !f4_.isNull(); }
+    bool isLoaded5() const { return !f5_.isNull(); }
+
+    // Closes and deletes every window (tests, between cases).
+    void unloadAll();
+
+private:
+    template <class F> F *get(QPointer<F> &slot);
+    QPointer<Form1> f1_;
+    QPointer<Form2> f2_;
+    QPointer<Form3> f3_;
+    QPointer<Form4> f4_;
+    QPointer<Form5> f5_;
+};
+
+Forms &forms();

@@ -1,0 +1,42 @@
+#include "windows/results/form5.h"
+
+#include "app/module1.h"
+#include "windows/column/form1.h"
+#include "windows/forms.h"
+
+namespace {
+
+FormSpec design()
+{
+    FormSpec f;
+    f.left = 15, f.top = 15, f.width = 7455, f.height = 7110;
+    f.backColour = vb::Blue;
+    f.font = {"Arial", 14.25, true};
+    ControlSpec heading{"Label1", -1, Kind::Label, "Label1", 120, 120, 7215, 495};
+    heading.align = Qt::AlignCenter;
+    f.controls = {
+        {"List1", -1, Kind::ListBox, "", 120, 720, 7215, 6330},
+        heading,
+    };
+    return f;
+}
+
+} // namespace
+
+Form5::Form5() : Form(design())
+{
+    List1 = control<ListBox>("List1");
+    Label1 = control<Label>("Label1");
+    Label1->setForeColor(vb::White); // a light heading on the blue window
+    setWindowTitle(QString());
+}
+
+void Form5::Form_Load()
+{
+    Form1 *main = forms().form1();
+    const CommandButton *b = main->Command1[1];
+    MoveTo(b->Left() + main->Left() + b->Width() + 80, main->Top() + 80);
+    const auto line = Language::read("/idioma/", "Resultados.txt", 1);
+    if (line && !line->isEmpty())
+        Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + line->first());
+}

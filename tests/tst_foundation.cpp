@@ -1,1 +1,186 @@
-int main(){return 0;}
+// The shared foundation: language files, the animated-picture control, sounds
+// and the background step.
+#include "testkit.h"
+
+#include "app/module1.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "windows/common/commands.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestFoundation : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestData> data;
+
+private slots:
+    void init()
+    {
+        resetProgram();
+        data = std::make_unique<TestData>();
+    }
+    void cleanup()
+    {
+        resetProgram();
+        data.reset();
+    }
+
+    void languageFile_data()
+    {
+        QTest::addColumn<QString>("fileName"); // as written on disk
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << "prueba.txt" << QByteArray("uno\r\ndos\r\n") << 2 << true << QStringList{"uno", "dos"};
+        QTest::newRow("LF only") << "prueba.txt" << QByteArray("uno\ndos\n") << 2 << true << QStringList{"uno", "dos"};
+        QTest::newRow("no final line end") << "prueba.txt" << QByteArray("uno\r\ndos") << 2 << true
+                                           << QStringList{"uno", "dos"};
+        QTest::newRow("empty line") << "prueba.txt" << QByteArray("uno\r\n\r\ntres\r\n") << 3 << true
+                                    << QStringList{"uno", "", "tres"};
+        QTest::newRow("extra lines ignored") << "prueba.txt" << QByteArray("a\r\nb\r\nc\r\nd\r\n") << 2 << true
+                                             << QStringList{"a", "b"};
+        QTest::newRow("short file") << "prueba.txt" << QByteArray("a\r\n") << 3 << true << QStringList{"a"};
+        QTest::newRow("empty file") << "prueba.txt" << QByteArray() << 3 << true << QStringList{};
+        QTest::newRow("blanks kept") << "prueba.txt" << QByteArray("  dos blancos \r\n\tt\r\n") << 2 << true
+                                     << QStringList{"  dos blancos ", "\tt"};
+        QTest::newRow("accented capitals") << "prueba.txt" << QByteArray("\xC1\xC9\xCD\xD3\xDA\xD1\xDC \xBF\xA1 \x80 \x96\r\n")
+                                           << 1 << true << QStringList{QStringLiteral("ÁÉÍÓÚÑÜ ¿¡ € –")};
+        QTest::newRow("other case") << "Prueba.txt" << QByteArray("uno\r\n") << 1 << false << QStringList{};
+        QTest::newRow("missing") << "" << QByteArray() << 1 << false << QStringList{};
+    }
+    void languageFile()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        QFETCH(bool, found);
+        QFETCH(QStringList, lines);
+        if (!fileName.isEmpty())
+            data->write("/idioma/" + fileName, bytes);
+        const auto read = Language::read("/idioma/", "prueba.txt", count);
+        QCOMPARE(read.has_value(), found);
+        if (found)
+            QCOMPARE(*read, lines);
+        // handed out in order, stopping where the lines end
+        QStringList got{"-", "-", "-"};
+        Language::apply(read, {[&](const QString &s) { got[0] = s; }, [&](const QString &s) { got[1] = s; },
+                               [&](const QString &s) { got[2] = s; }});
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(got[i], i < lines.size() ? lines[i] : QStringLiteral("-"));
+    }
+
+    void animationShowsAFileFromItsFirstFrame()
+    {
+        QWidget host;
+        auto *v = new Vorlando(&host);
+        v->place(0, 0, 1215, 1095);
+        host.show();
+        v->setFile(data->path("/gifs/2.gif"));
+        QVERIFY(v->hasAnimation());
+        QVERIFY(v->frameCount() > 1);
+        QVERIFY(v->isPlaying());
+        v->setFile(QString());
+        QVERIFY(!v->hasAnimation());
+    }
+
+    void brokenAnimationsShowNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a GIF") << QByteArray("this is not a picture");
+        QTest::newRow("truncated GIF") << QByteArray("GIF89a\x10\x00\x10\x00\x80\x00\x00", 13);
+    }
+    void brokenAnimationsShowNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        if (!bytes.isEmpty())
+            data->write("/gifs/roto.gif", bytes);
+        QWidget host;
+        auto *v = new Vorlando(&host);
+        v->place(0, 0, 975, 975);
+        host.show();
+        v->setFile(data->path("/gifs/1.gif"));
+        v->setFile(data->path("/gifs/roto.gif"));
+        QVERIFY(!v->hasAnimation()); // the old one is gone too
+        QVERIFY(!v->isPlaying());
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        host.repaint();
+    }
+
+    void hiddenAnimationWaitsAndShowsTheNewFile()
+    {
+        QWidget host;
+        auto *v = new Vorlando(&host);
+        v->place(0, 0, 1215, 1095);
+        host.show();
+        v->hide();
+        v->setFile(data->path("/gifs/1.gif"));
+        QVERIFY(!v->isPlaying());
+        v->setFile(data->path("/gifs/3.gif"));
+        v->show();
+        QVERIFY(v->isPlaying());
+        QVERIFY(v->file().endsWith("/gifs/3.gif"));
+    }
+
+    void finiteAnimationReportsItsEnd()
+    {
+        QWidget host;
+        auto *v = new Vorlando(&host);
+        v->place(0, 0, 975, 975);
+        host.show();
+        QSignalSpy ends(v, &Vorlando::GifEnd);
+        v->setFile(data->path("/gifs/si.gif"));
+        QVERIFY(ends.wait(5000));
+        QCOMPARE(ends.count(), 1);
+        // a looping runner never ends
+        QSignalSpy runnerEnds(v, &Vorlando::GifEnd);
+        v->setFile(data->path("/gifs/3.gif"));
+        QVERIFY(!runnerEnds.wait(1500));
+    }
+
+    void soundRequestsAreRecordedAndMissingFilesAreHarmless()
+    {
+        data->remove("/sonidos/fallo.wav");
+        data->write("/sonidos/num.wav", "RIFF not really a wave");
+        Sound::play("/sonidos/pulsa.wav");
+        Sound::play("/sonidos/fallo.wav");
+        Sound::play("/sonidos/num.wav");
+        Sound::play("/sonidos/pulsa.wav");
+        QCOMPARE(Sound::requests(),
+                 QStringList({"/sonidos/pulsa.wav", "/sonidos/fallo.wav", "/sonidos/num.wav", "/sonidos/pulsa.wav"}));
+        QTest::qWait(200);
+    }
+
+    void backgroundStepWithoutFolder()
+    {
+        data->remove("/Fondos");
+        Form w(FormSpec{});
+        FileList list;
+        list.setPath(data->path("/Fondos/"));
+        QCOMPARE(list.ListCount(), 0);
+        Module1::BackgroundIndex = 1;
+        BackgroundStep(w, list);
+        QVERIFY(w.Picture().isNull());
+        QCOMPARE(Module1::BackgroundIndex, 0);
+    }
+
+    void fileListIsSortedByName()
+    {
+        data->remove("/Fondos");
+        for (const char *n : {"b.png", "C.png", "a.png", "10.png", "2.png"})
+            data->write(QStringLiteral("/Fondos/") + n, "x");
+        FileList list;
+        list.setPath(data->path("/Fondos/"));
+        QStringList names;
+        for (int i = 0; i < list.ListCount(); ++i)
+            names << list.List(i);
+        QCOMPARE(names, QStringList({"10.png", "2.png", "C.png", "a.png", "b.png"}));
+        QCOMPARE(list.List(5), QString());
+    }
+};
+
+QTEST_MAIN(TestFoundation)
+#include "tst_foundation.moc"

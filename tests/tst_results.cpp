@@ -1,1 +1,86 @@
-int main(){return 0;}
+// The results window: heading, place beside the main window, and its list.
+#include "column_helpers.h"
+
+#include "windows/forms.h"
+#include "windows/results/form5.h"
+
+#include <QTest>
+
+class TestResults : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestData> data;
+
+private slots:
+    void init()
+    {
+        resetProgram();
+        data = std::make_unique<TestData>();
+    }
+    void cleanup()
+    {
+        resetProgram();
+        data.reset();
+    }
+
+    void heading_data()
+    {
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<QString>("fileName"); // "" no file
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("name") << "Ana" << "Resultados.txt" << "Ana – tus resultados";
+        QTest::newRow("empty name") << "" << "Resultados.txt" << " – tus resultados";
+        QTest::newRow("missing file") << "Ana" << "" << "Label1";
+        QTest::newRow("file in lower case") << "Ana" << "resultados.txt" << "Label1";
+    }
+    void heading()
+    {
+        QFETCH(QString, player);
+        QFETCH(QString, fileName);
+        QFETCH(QString, heading);
+        if (fileName.isEmpty())
+            data->remove("/idioma/Resultados.txt");
+        else if (fileName != "Resultados.txt")
+            data->rename("/idioma/Resultados.txt", fileName);
+        loadMainWindow(player);
+        Form5 *r = forms().form5();
+        QVERIFY(r->isVisible());
+        QCOMPARE(r->Label1->Caption(), heading);
+        QCOMPARE(r->List1->ListCount(), 0);
+        QCOMPARE(r->BackColor(), vb::Blue);
+        QCOMPARE(r->size(), QSize(497, 474));
+    }
+
+    void placedBesideTheMainWindow()
+    {
+        Form1 *f = loadMainWindow();
+        Form5 *r = forms().form5();
+        const CommandButton *b = f->Command1[1];
+        // in twips, to the nearest pixel
+        QCOMPARE(r->pos().x(), vb::toPixels(b->Left() + f->Left() + b->Width() + 80));
+        QCOMPARE(r->pos().y(), vb::toPixels(f->Top() + 80));
+    }
+
+    void closedWindowComesBackWithOnlyNewLines()
+    {
+        Form1 *f = loadMainWindow();
+        chooseDigits(f, 1);
+        scriptRandom(commonDraws(1, true, {2}, {3}));
+        click(f->Command1[1]);
+        click(f->Command5);
+        QCOMPARE(forms().form5()->List1->ListCount(), 1);
+        forms().form5()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!forms().isLoaded5());
+        typeNumber(f, 5);
+        click(f->Command5);
+        // loaded again, hidden, with only the new line; the numbering goes on
+        QVERIFY(forms().isLoaded5());
+        QVERIFY(!forms().form5()->isVisible());
+        QCOMPARE(forms().form5()->List1->ListCount(), 1);
+        QCOMPARE(lastLine(), QStringLiteral("2. Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"));
+    }
+};
+
+QTEST_MAIN(TestResults)
+#include "tst_results.moc"

@@ -7,6 +7,7 @@
 #include "windows/multiplication/form3.h"
 #include "windows/results/form5.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -457,6 +458,106 @@ private slots:
         QVERIFY(!f->Vorlando2->hasAnimation());
         click(f->Command8[2]);
         QCOMPARE(Module1::BackgroundIndex, 0);
+    }
+
+    void everyDataFileBroken_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("empty") << "empty";
+        QTest::newRow("not what the name says") << "garbage";
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("other case") << "case";
+    }
+    void everyDataFileBroken()
+    {
+        QFETCH(QString, how);
+        QDirIterator it(data->path(""), QDir::Files, QDirIterator::Subdirectories);
+        QStringList files;
+        while (it.hasNext())
+            files << it.next();
+        for (const QString &file : files) {
+            QFile f(file);
+            if (how == "missing") {
+                f.remove();
+            } else if (how == "case") {
+                f.rename(QFileInfo(file).dir().filePath(QFileInfo(file).fileName().toUpper()));
+            } else {
+                QByteArray bytes;
+                if (f.open(QIODevice::ReadOnly))
+                    bytes = f.readAll();
+                f.close();
+                if (how == "garbage")
+                    bytes = QByteArray(300, '\xFF') + QByteArray("\r\n\x00\x9D", 4);
+                else if (how == "truncated")
+                    bytes = bytes.left(bytes.size() / 3);
+                else
+                    bytes.clear();
+                if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+                    QFAIL("cannot prepare the broken file");
+            }
+        }
+        auto listing = [&] {
+            QStringList all;
+            QDirIterator again(data->path(""), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+            while (again.hasNext())
+                all << again.next() + ":" + QString::number(QFileInfo(again.filePath()).size());
+            all.sort();
+            return all;
+        };
+        const QStringList before = listing();
+
+        Form1 *f = loadMainWindow();
+        chooseDigits(f, 1);
+        scriptRandom(commonDraws(1, true, {5}, {4}));
+        click(f->Command1[1]);
+        typeNumber(f, 9);
+        click(f->Command5);
+        QCOMPARE(forms().form5()->List1->ListCount(), 1);
+        QVERIFY(lastLine().startsWith("1. "));
+        QVERIFY(lastLine().contains(" = 9 ** "));
+        click(f->Command7[0]);
+        click(f->Command7[2]);
+        scriptRandom({});
+        click(f->Command1[3]);
+        for (int i = 0; i < 800 && f->Timer1->Enabled(); ++i)
+            f->Timer1_Timer();
+        QCOMPARE(forms().form5()->List1->ListCount(), 2);
+        for (int i = 0; i < 3; ++i)
+            click(f->Command8[2]);
+        click(f->Command8[1]);
+        click(f->Command6);
+        QVERIFY(forms().form3()->isVisible());
+        click(forms().form3()->Command8[2]);
+        QTest::qWait(100);
+        QCOMPARE(listing(), before); // nothing is ever written
+    }
+
+    void closeBoxOfTheMainWindowAsks()
+    {
+        int ended = 0;
+        Module1::EndProgram = [&] { ++ended; };
+        Form1 *f = loadMainWindow();
+        answerNextMessageBox(false);
+        f->close();
+        QVERIFY(f->isVisible());
+        QCOMPARE(ended, 0);
+        answerNextMessageBox(true);
+        f->close();
+        QCOMPARE(ended, 1);
+        Module1::EndProgram = [] { QCoreApplication::exit(0); };
+    }
+
+    void pictureButtonsHaveSpokenNames()
+    {
+        Form1 *f = loadMainWindow();
+        QCOMPARE(f->Command1[2]->accessibleName(), QStringLiteral("Resta"));
+        QCOMPARE(f->Command1[1]->accessibleName(), QStringLiteral("+"));
+        QVERIFY(f->Command7[0]->accessibleName().startsWith("Carrera"));
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(f->Command7[i]->accessibleName().startsWith(QStringLiteral("Velocidad %1").arg(i)));
+        QVERIFY(!f->Image1[0]->accessibleName().isEmpty());
+        QCOMPARE(f->Command8[1]->accessibleName(), QStringLiteral("RESULTADOS"));
     }
 
     void leaveCommand_data()

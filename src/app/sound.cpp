@@ -27,7 +27,9 @@ QSoundEffect *effectFor(const QString &file)
 {
     QSoundEffect *&e = effects()[file];
     if (!e) {
-        e = new QSoundEffect(qApp);
+        // Kept for the whole run and never destroyed: destroying a sound effect while
+        // the application object goes away can wait for ever on the sample loader.
+        e = new QSoundEffect();
         QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
             if (e->status() == QSoundEffect::Error)
                 QApplication::beep();

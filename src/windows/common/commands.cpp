@@ -26,6 +26,8 @@ void BackgroundStep(Form &window, const FileList &pictures)
 bool AskToLeave(Form *over, const QString &question)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("CUENTAS"), question, QMessageBox::Yes | QMessageBox::No, over);
+    QFont big(QStringLiteral("Arial"), 16, QFont::Bold);
+    box.setFont(big);
     box.setDefaultButton(QMessageBox::Yes);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
     box.button(QMessageBox::No)->setText(QStringLiteral("No"));

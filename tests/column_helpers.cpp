@@ -49,6 +49,13 @@ void chooseDigits(Form1 *f, int digits)
     }
 }
 
+void oneDigitAddition(Form1 *f, int a, int b)
+{
+    chooseDigits(f, 1);
+    scriptRandom(commonDraws(1, true, {a}, {b}));
+    click(f->Command1[1]);
+}
+
 void typeAnswer(Form1 *f, const QStringList &boxes)
 {
     for (int i = 0; i < boxes.size(); ++i)

@@ -17,6 +17,9 @@ QVector<double> commonDraws(int digits, bool secondRowFull, const QVector<int> &
 // Sets the digit count while the window is on addition (draws with zeros).
 void chooseDigits(Form1 *f, int digits);
 
+// A new one-digit addition a + b.
+void oneDigitAddition(Form1 *f, int a, int b);
+
 // Types an answer into the boxes, units first; "" leaves a box empty.
 void typeAnswer(Form1 *f, const QStringList &boxes);
 // Types a whole number into as many boxes as it has digits.

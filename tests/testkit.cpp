@@ -161,3 +161,15 @@ QRgb pictureColour(const Form *f)
     const QImage img = f->Picture().toImage();
     return img.isNull() ? 0 : img.pixel(10, 10) & 0xFFFFFF;
 }
+
+void FreshProgramTest::init()
+{
+    resetProgram();
+    data = std::make_unique<TestData>();
+}
+
+void FreshProgramTest::cleanup()
+{
+    resetProgram();
+    data.reset();
+}

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 #include <QTemporaryDir>
+#include <QObject>
 #include <QVector>
 #include <memory>
 
@@ -54,3 +55,15 @@ void answerNextMessageBox(bool yes, QString *title = nullptr, QString *text = nu
 
 // The colour of a window's background at one pixel (0 when it has none).
 QRgb pictureColour(const class Form *f);
+
+// A test class whose every case starts on a fresh program and its own copy of the data.
+class FreshProgramTest : public QObject
+{
+    Q_OBJECT
+protected:
+    std::unique_ptr<TestData> data;
+
+private slots:
+    void init();
+    void cleanup();
+};

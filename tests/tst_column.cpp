@@ -14,22 +14,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestColumn : public QObject
+class TestColumn : public FreshProgramTest
 {
     Q_OBJECT
-    std::unique_ptr<TestData> data;
 
 private slots:
-    void init()
-    {
-        resetProgram();
-        data = std::make_unique<TestData>();
-    }
-    void cleanup()
-    {
-        resetProgram();
-        data.reset();
-    }
 
     void stateAfterLoad()
     {
@@ -362,9 +351,7 @@ private slots:
     void numberingRunsOnAcrossChecksAndWindows()
     {
         Form1 *f = loadMainWindow();
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {5}, {7}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 5, 7);
         click(f->Command5);
         click(f->Command5); // the same wrong answer twice: two lines
         // another window records an exercise in between
@@ -382,9 +369,7 @@ private slots:
     void rightAnswerLocksUntilNextExercise()
     {
         Form1 *f = loadMainWindow();
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {5}, {7}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 5, 7);
         typeNumber(f, 12);
         click(f->Command5);
         QVERIFY(!f->Command5->Enabled());
@@ -408,9 +393,7 @@ private slots:
     {
         data->remove("/idioma/formulario1y2.txt");
         Form1 *f = loadMainWindow();
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {5}, {7}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 5, 7);
         typeAnswer(f, {"1", "2"});
         Sound::requests().clear();
         click(f->Command5);
@@ -432,9 +415,7 @@ private slots:
     void successAnimationHidesItselfAtItsEnd()
     {
         Form1 *f = loadMainWindow();
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {5}, {4}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 5, 4);
         typeNumber(f, 9);
         click(f->Command5);
         QVERIFY(f->Vorlando2->Visible());
@@ -449,9 +430,7 @@ private slots:
         data->remove("/Fondos");
         Form1 *f = loadMainWindow();
         QVERIFY(f->Picture().isNull());
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {5}, {4}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 5, 4);
         typeNumber(f, 9);
         click(f->Command5);
         QCOMPARE(lastLine(), QStringLiteral("1. Suma: 5 + 4 = 9 ** ¡MUY BIEN! **"));
@@ -508,9 +487,7 @@ private slots:
         const QStringList before = listing();
 
         Form1 *f = loadMainWindow();
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {5}, {4}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 5, 4);
         typeNumber(f, 9);
         click(f->Command5);
         QCOMPARE(forms().form5()->List1->ListCount(), 1);
@@ -720,9 +697,7 @@ private slots:
         data->write("/paralistos.txt", "SI\r\n");
         Form1 *f = loadMainWindow();
         QVERIFY(!f->Picture1->Visible());
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {5}, {4}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 5, 4);
         QVERIFY(f->Picture1->Visible());
         QCOMPARE(f->Picture1->Image().size(), f->Picture1->size());
         QCOMPARE(f->Picture1->Image().toImage().pixel(3, 3) & 0xFFFFFF, pictureColour(f));

@@ -10,22 +10,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestFoundation : public QObject
+class TestFoundation : public FreshProgramTest
 {
     Q_OBJECT
-    std::unique_ptr<TestData> data;
 
 private slots:
-    void init()
-    {
-        resetProgram();
-        data = std::make_unique<TestData>();
-    }
-    void cleanup()
-    {
-        resetProgram();
-        data.reset();
-    }
 
     void languageFile_data()
     {

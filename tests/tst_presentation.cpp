@@ -12,10 +12,9 @@
 #include <QKeyEvent>
 #include <QTest>
 
-class TestPresentation : public QObject
+class TestPresentation : public FreshProgramTest
 {
     Q_OBJECT
-    std::unique_ptr<TestData> data;
 
     // Types any text, accents included, as key presses.
     static void typeText(QWidget *w, const QString &text)
@@ -34,16 +33,6 @@ class TestPresentation : public QObject
     }
 
 private slots:
-    void init()
-    {
-        resetProgram();
-        data = std::make_unique<TestData>();
-    }
-    void cleanup()
-    {
-        resetProgram();
-        data.reset();
-    }
 
     void opensCentredWithItsTexts()
     {

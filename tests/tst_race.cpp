@@ -6,10 +6,9 @@
 
 #include <QTest>
 
-class TestRace : public QObject
+class TestRace : public FreshProgramTest
 {
     Q_OBJECT
-    std::unique_ptr<TestData> data;
 
     // Ticks until the timer stops or the limit; returns the ticks run.
     static int runUntilStopped(Form1 *f, int limit)
@@ -34,16 +33,6 @@ class TestRace : public QObject
     }
 
 private slots:
-    void init()
-    {
-        resetProgram();
-        data = std::make_unique<TestData>();
-    }
-    void cleanup()
-    {
-        resetProgram();
-        data.reset();
-    }
 
     void switchOnAndOff()
     {

@@ -6,22 +6,11 @@
 
 #include <QTest>
 
-class TestResults : public QObject
+class TestResults : public FreshProgramTest
 {
     Q_OBJECT
-    std::unique_ptr<TestData> data;
 
 private slots:
-    void init()
-    {
-        resetProgram();
-        data = std::make_unique<TestData>();
-    }
-    void cleanup()
-    {
-        resetProgram();
-        data.reset();
-    }
 
     void heading_data()
     {
@@ -64,9 +53,7 @@ private slots:
     void closedWindowComesBackWithOnlyNewLines()
     {
         Form1 *f = loadMainWindow();
-        chooseDigits(f, 1);
-        scriptRandom(commonDraws(1, true, {2}, {3}));
-        click(f->Command1[1]);
+        oneDigitAddition(f, 2, 3);
         click(f->Command5);
         QCOMPARE(forms().form5()->List1->ListCount(), 1);
         forms().form5()->close();

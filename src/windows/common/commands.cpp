@@ -34,6 +34,14 @@ bool AskToLeave(Form *over, const QString &question)
     return box.exec() == QMessageBox::Yes;
 }
 
+void CoverMainWindow(Form &window)
+{
+    Form1 *main = forms().form1();
+    window.MoveTo(main->Left(), main->Top());
+    window.setSize(main->Width(), main->Height());
+    window.setPicture(main->Picture());
+}
+
 void SecondaryWindowCommand(Form &window, int index)
 {
     switch (index) {

@@ -13,6 +13,9 @@ void BackgroundStep(Form &window, const FileList &pictures);
 // The modal yes/no question of the leave command; yes is the default.
 bool AskToLeave(Form *over, const QString &question);
 
+// Puts the window exactly over the main window: its place, size and background.
+void CoverMainWindow(Form &window);
+
 // The commands of the division and multiplication windows: 0 back to the main
 // window, 1 results, 2 next background.
 void SecondaryWindowCommand(Form &window, int index);

@@ -89,13 +89,10 @@ Form2::Form2() : Form(design())
 
 void Form2::Form_Load()
 {
-    Form1 *main = forms().form1();
-    MoveTo(main->Left(), main->Top());
-    setSize(main->Width(), main->Height());
+    CoverMainWindow(*this);
     Random::Randomize();
     for (CommandButton *b : {Command9, Command2[1], Command2[2], Command1[4], Command1[5]})
         b->hide();
-    setPicture(main->Picture());
     Language::apply(Language::read("/idioma/", "formulariodivision.txt", 10),
                     {[this](const QString &s) { Command13[0]->setCaption(s); },
                      [this](const QString &s) { Command13[1]->setCaption(s); },

@@ -86,10 +86,7 @@ Form3::Form3() : Form(design())
 void Form3::Form_Load()
 {
     Random::Randomize();
-    Form1 *main = forms().form1();
-    setPicture(main->Picture());
-    MoveTo(main->Left(), main->Top());
-    setSize(main->Width(), main->Height());
+    CoverMainWindow(*this);
     for (int j = 0; j <= 3; ++j)
         Command9[j]->setCaption(QString());
     Language::apply(Language::read("/idioma/", "formulariomulti.txt", 6),

@@ -146,7 +146,7 @@ private slots:
     void backgroundStepWithoutFolder()
     {
         data->remove("/Fondos");
-        Form w(FormSpec{});
+        Form w(FormLayout{});
         FileList list;
         list.setPath(data->path("/Fondos/"));
         QCOMPARE(list.ListCount(), 0);

@@ -7,7 +7,7 @@
 
 namespace {
 
-QFont fontOf(const FontSpec &f, const QFont &base)
+QFont fontOf(const FontStyle &f, const QFont &base)
 {
     QFont font = base;
     if (f.face) {
@@ -20,27 +20,27 @@ QFont fontOf(const FontSpec &f, const QFont &base)
 
 } // namespace
 
-Form::Form(const FormSpec &spec, QWidget *parent) : QWidget(parent, Qt::Window)
+Form::Form(const FormLayout &design, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(spec.caption);
-    if (spec.font.face)
-        setFont(fontOf(spec.font, font()));
-    if (spec.backColour)
-        back_ = *spec.backColour;
+    setWindowTitle(design.caption);
+    if (design.font.face)
+        setFont(fontOf(design.font, font()));
+    if (design.backColour)
+        back_ = *design.backColour;
     QPalette pal = palette();
     pal.setColor(QPalette::Window, vb::toQColor(back_));
     setPalette(pal);
     setAutoFillBackground(true);
-    setSize(spec.width, spec.height);
-    MoveTo(spec.left, spec.top);
+    setSize(design.width, design.height);
+    MoveTo(design.left, design.top);
 
     // The first row of a table lies on top: create from the last row up.
-    for (auto it = spec.controls.rbegin(); it != spec.controls.rend(); ++it)
+    for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it)
         controls_[it->name][it->index] = create(*it);
 }
 
-QObject *Form::create(const ControlSpec &s)
+QObject *Form::create(const ControlLayout &s)
 {
     auto finish = [&](auto *w) {
         if (s.font.face)
@@ -163,12 +163,12 @@ QSize screenTwips()
     return QSize(static_cast<int>(vb::toTwips(px.width())), static_cast<int>(vb::toTwips(px.height())));
 }
 
-std::vector<ControlSpec> elements(const ControlSpec &proto, const std::vector<std::array<int, 4>> &rects, int first)
+std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vector<std::array<int, 4>> &rects, int first)
 {
-    std::vector<ControlSpec> rows;
+    std::vector<ControlLayout> rows;
     int i = first;
     for (const auto &r : rects) {
-        ControlSpec s = proto;
+        ControlLayout s = proto;
         s.index = i++;
         s.left = r[0];
         s.top = r[1];
@@ -179,9 +179,9 @@ std::vector<ControlSpec> elements(const ControlSpec &proto, const std::vector<st
     return rows;
 }
 
-std::vector<ControlSpec> table(std::initializer_list<std::vector<ControlSpec>> groups)
+std::vector<ControlLayout> table(std::initializer_list<std::vector<ControlLayout>> groups)
 {
-    std::vector<ControlSpec> rows;
+    std::vector<ControlLayout> rows;
     for (const auto &g : groups)
         rows.insert(rows.end(), g.begin(), g.end());
     return rows;

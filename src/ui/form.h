@@ -12,7 +12,7 @@
 
 enum class Kind { Button, Label, TextBox, ListBox, PictureBox, Image, Shape, Line, Timer, FileList, Vorlando };
 
-struct FontSpec {
+struct FontStyle {
     const char *face = nullptr; // nullptr: the window's font
     double points = 0;
     bool bold = false;
@@ -20,14 +20,14 @@ struct FontSpec {
 
 // One row of a window's layout. For a Line the rectangle holds its two end
 // points (x1, y1, x2, y2) and lineWidth its width in pixels; for a Timer, left holds the interval.
-struct ControlSpec {
+struct ControlLayout {
     QString name{};
     int index = -1; // -1: not an array element
     Kind kind = Kind::Button;
     QString caption{};
     int left = 0, top = 0, width = 0, height = 0;
     std::optional<vb::Colour> colour{};
-    FontSpec font{};
+    FontStyle font{};
     bool hidden = false;
     QString picture{};      // a stored picture, ":/pictures/…"
     QString accessibleName{}; // for a control that shows only a picture
@@ -35,12 +35,12 @@ struct ControlSpec {
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
 };
 
-struct FormSpec {
+struct FormLayout {
     QString caption{};
     int left = 0, top = 0, width = 0, height = 0; // client area, twips
     std::optional<vb::Colour> backColour;
-    FontSpec font;
-    std::vector<ControlSpec> controls;
+    FontStyle font;
+    std::vector<ControlLayout> controls;
 };
 
 // The elements of one control array, by index; all share one handler.
@@ -76,7 +76,7 @@ class Form : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form(const FormSpec &spec, QWidget *parent = nullptr);
+    explicit Form(const FormLayout &design, QWidget *parent = nullptr);
 
     // Window position and client size in twips.
     int Left() const;
@@ -131,7 +131,7 @@ protected:
     virtual bool QueryClose() { return true; }
 
 private:
-    QObject *create(const ControlSpec &s);
+    QObject *create(const ControlLayout &s);
 
     int width_ = 0, height_ = 0;
     vb::Colour back_ = vb::WindowFace;
@@ -144,7 +144,7 @@ QSize screenTwips();
 
 // The rows of a control array whose elements differ only in place: indices
 // first, first + 1, … take the rectangles in order.
-std::vector<ControlSpec> elements(const ControlSpec &proto, const std::vector<std::array<int, 4>> &rects, int first = 0);
+std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vector<std::array<int, 4>> &rects, int first = 0);
 
 // Joins groups of rows into one table, in order.
-std::vector<ControlSpec> table(std::initializer_list<std::vector<ControlSpec>> groups);
+std::vector<ControlLayout> table(std::initializer_list<std::vector<ControlLayout>> groups);

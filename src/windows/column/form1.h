@@ -62,7 +62,7 @@ protected:
     bool QueryClose() override;
 
 private:
-    static FormSpec design();
+    static FormLayout design();
     void ShowOperandDigits();
     void DrawExercise();
     void CheckAnswer();

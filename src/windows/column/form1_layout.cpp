@@ -1,14 +1,14 @@
 // The column-arithmetic window as laid out at design time.
 #include "windows/column/form1.h"
 
-FormSpec Form1::design()
+FormLayout Form1::design()
 {
-    const FontSpec sans{"MS Sans Serif", 8.25, false};
-    const FontSpec arial72{"Arial", 72, false};
-    FormSpec f;
+    const FontStyle sans{"MS Sans Serif", 8.25, false};
+    const FontStyle arial72{"Arial", 72, false};
+    FormLayout f;
     f.left = 15, f.top = 15, f.width = 9675, f.height = 7365;
     f.font = {"Arial", 48, false};
-    ControlSpec runner{"Vorlando1", -1, Kind::Vorlando, "", 120, 5760, 1215, 1095};
+    ControlLayout runner{"Vorlando1", -1, Kind::Vorlando, "", 120, 5760, 1215, 1095};
     f.controls = table({
         {{"Picture1", -1, Kind::PictureBox, "", 0, 0, 1815, 5655}},
         elements({"Command10", 0, Kind::Button, "", 0, 0, 0, 0, 0xFFFFC0, {"Arial", 18, true}},

@@ -5,11 +5,11 @@
 #include "windows/common/commands.h"
 #include "windows/forms.h"
 
-FormSpec Form2::design()
+FormLayout Form2::design()
 {
-    const FontSpec big{"Arial", 27.75, true};
-    const FontSpec arial18{"Arial", 18, true};
-    FormSpec f;
+    const FontStyle big{"Arial", 27.75, true};
+    const FontStyle arial18{"Arial", 18, true};
+    FormLayout f;
     f.left = 120, f.top = 15, f.width = 9360, f.height = 7275;
     f.backColour = 0x80FFFF;
     f.controls = table({

@@ -27,5 +27,5 @@ public:
     std::array<QString, 2> VerdictWords;
 
 private:
-    static FormSpec design();
+    static FormLayout design();
 };

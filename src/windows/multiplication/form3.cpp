@@ -5,10 +5,10 @@
 #include "windows/common/commands.h"
 #include "windows/forms.h"
 
-FormSpec Form3::design()
+FormLayout Form3::design()
 {
-    const FontSpec arial24{"Arial", 24, true};
-    const FontSpec arial18{"Arial", 18, true};
+    const FontStyle arial24{"Arial", 24, true};
+    const FontStyle arial18{"Arial", 18, true};
     // Column k of the working grid: Left = 5640 − 720·k.
     auto columns = [](int top, int from, int to) {
         std::vector<std::array<int, 4>> r;
@@ -16,27 +16,27 @@ FormSpec Form3::design()
             r.push_back({5640 - 720 * k, top, 735, 735});
         return r;
     };
-    const ControlSpec cell{"", 0, Kind::Button, "", 0, 0, 0, 0, vb::White, arial24};
-    auto named = [](ControlSpec s, const char *name) {
+    const ControlLayout cell{"", 0, Kind::Button, "", 0, 0, 0, 0, vb::White, arial24};
+    auto named = [](ControlLayout s, const char *name) {
         s.name = QString::fromLatin1(name);
         return s;
     };
     auto stop = [&](const char *name, int index, int top) {
-        ControlSpec s{QString::fromLatin1(name), index, Kind::Button, "", 0, top, 735, 735, {}, arial24, true};
-        return std::vector<ControlSpec>{s};
+        ControlLayout s{QString::fromLatin1(name), index, Kind::Button, "", 0, top, 735, 735, {}, arial24, true};
+        return std::vector<ControlLayout>{s};
     };
-    const ControlSpec hiddenText{"", 0, Kind::TextBox, "", 0, 0, 0, 0, {}, {}, true};
+    const ControlLayout hiddenText{"", 0, Kind::TextBox, "", 0, 0, 0, 0, {}, {}, true};
     auto text = [&](const char *name, const char *caption, int top, int from, int to) {
-        ControlSpec s = named(hiddenText, name);
+        ControlLayout s = named(hiddenText, name);
         s.caption = QString::fromLatin1(caption);
         return elements(s, columns(top, from, to));
     };
 
-    FormSpec f;
+    FormLayout f;
     f.left = 15, f.top = -90, f.width = 9345, f.height = 7200;
-    ControlSpec birds{"Command7", 0, Kind::Button, "", 0, 0, 0, 0, vb::White, {}, false, ":/pictures/bird.png",
+    ControlLayout birds{"Command7", 0, Kind::Button, "", 0, 0, 0, 0, vb::White, {}, false, ":/pictures/bird.png",
                       "Comprobar la fila"};
-    ControlSpec arrows{"Command3", 0, Kind::Button, "", 0, 0, 0, 0, vb::White, {"MS Sans Serif", 18, true}, false,
+    ControlLayout arrows{"Command3", 0, Kind::Button, "", 0, 0, 0, 0, vb::White, {"MS Sans Serif", 18, true}, false,
                        ":/pictures/arrow_left.png", "Otra multiplicación"};
     f.controls = table({
         elements({"Command9", 0, Kind::Button, "0", 0, 0, 0, 0, 0xFFFFC0, {"Arial", 9.75, true}},

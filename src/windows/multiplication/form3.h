@@ -22,5 +22,5 @@ public:
     std::array<QString, 2> VerdictTexts;
 
 private:
-    static FormSpec design();
+    static FormLayout design();
 };

@@ -8,9 +8,9 @@ const char *const ContactText = "equipo de Cuentas, cuentas@example.org";
 
 namespace {
 
-FormSpec design()
+FormLayout design()
 {
-    FormSpec f;
+    FormLayout f;
     f.caption = QStringLiteral("Cuentas 2.2 - ") + QString::fromUtf8(ContactText);
     f.left = 45, f.top = 435, f.width = 7140, f.height = 6840;
     f.backColour = 0xC0C0FF;

@@ -6,13 +6,13 @@
 
 namespace {
 
-FormSpec design()
+FormLayout design()
 {
-    FormSpec f;
+    FormLayout f;
     f.left = 15, f.top = 15, f.width = 7455, f.height = 7110;
     f.backColour = vb::Blue;
     f.font = {"Arial", 14.25, true};
-    ControlSpec heading{"Label1", -1, Kind::Label, "Label1", 120, 120, 7215, 495};
+    ControlLayout heading{"Label1", -1, Kind::Label, "Label1", 120, 120, 7215, 495};
     heading.align = Qt::AlignCenter;
     f.controls = {
         {"List1", -1, Kind::ListBox, "", 120, 720, 7215, 6330},

@@ -19,7 +19,6 @@ class TestColumn : public FreshProgramTest
     Q_OBJECT
 
 private slots:
-
     void stateAfterLoad()
     {
         data->write("/paralistos.txt", "SI\r\n");

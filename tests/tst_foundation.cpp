@@ -15,7 +15,6 @@ class TestFoundation : public FreshProgramTest
     Q_OBJECT
 
 private slots:
-
     void languageFile_data()
     {
         QTest::addColumn<QString>("fileName"); // as written on disk

@@ -33,7 +33,6 @@ class TestPresentation : public FreshProgramTest
     }
 
 private slots:
-
     void opensCentredWithItsTexts()
     {
         Form4 *f = open();

@@ -33,7 +33,6 @@ class TestRace : public FreshProgramTest
     }
 
 private slots:
-
     void switchOnAndOff()
     {
         Form1 *f = loadMainWindow();

@@ -11,7 +11,6 @@ class TestResults : public FreshProgramTest
     Q_OBJECT
 
 private slots:
-
     void heading_data()
     {
         QTest::addColumn<QString>("player");

@@ -3,6 +3,7 @@
 # then during a race at speed 3. Usage: tools/bench_cpu.sh [path/to/cuentas]
 # (needs xvfb and xdotool)
 set -euo pipefail
+command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdotool" >&2; exit 1; }
 bin="${1:-$(dirname "$0")/../build/bin/cuentas}"
 display=":98"
 Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
@@ -21,7 +22,7 @@ hz=$(getconf CLK_TCK)
 measure() {
   local a b
   a=$(ticks); sleep 10; b=$(ticks)
-  echo "scale=2; 100 * ($b - $a) / $hz / 10" | bc
+  awk -v a="$a" -v b="$b" -v hz="$hz" 'BEGIN { printf "%.2f", 100 * (b - a) / hz / 10 }'
 }
 echo "idle: $(measure) % of one core"
 # The main window is centred too; its race switch and speed-3 button, in twips.

@@ -41,6 +41,25 @@ QVector<double> commonDraws(int digits, bool secondRowFull, const QVector<int> &
     return draws;
 }
 
+namespace {
+QVector<int> unitsFirst(const QString &digits)
+{
+    QVector<int> v;
+    for (auto it = digits.crbegin(); it != digits.crend(); ++it)
+        v << it->digitValue();
+    return v;
+}
+} // namespace
+
+QVector<double> additionDraws(const QString &top, const QString &bottom)
+{
+    return commonDraws(int(top.size()), true, unitsFirst(top), unitsFirst(bottom));
+}
+
+QVector<double> productDraws(const QString &top) { return commonDraws(int(top.size()), false, unitsFirst(top), {}); }
+
+QVector<double> divisionDraws(int divisor, int quotient) { return commonDraws(3, true, {}, {}) << r8(divisor) << r8(quotient); }
+
 void chooseDigits(Form1 *f, int digits)
 {
     for (int guard = 0; guard < 3 && f->Command2->Caption() != QString::number(digits); ++guard) {
@@ -52,7 +71,7 @@ void chooseDigits(Form1 *f, int digits)
 void oneDigitAddition(Form1 *f, int a, int b)
 {
     chooseDigits(f, 1);
-    scriptRandom(commonDraws(1, true, {a}, {b}));
+    scriptRandom(additionDraws(QString::number(a), QString::number(b)));
     click(f->Command1[1]);
 }
 

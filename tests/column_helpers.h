@@ -14,6 +14,16 @@ Form1 *loadMainWindow(const QString &player = QStringLiteral("Ana"));
 // with these digits (units first) given which labels are visible.
 QVector<double> commonDraws(int digits, bool secondRowFull, const QVector<int> &top, const QVector<int> &bottom);
 
+// The draws of a new addition whose rows read top and bottom, highest digit
+// first: additionDraws("854", "163").
+QVector<double> additionDraws(const QString &top, const QString &bottom);
+// The draws of a new multiplication whose first row reads top (the second row is
+// the times table, drawn after these).
+QVector<double> productDraws(const QString &top);
+
+// The draws of a new division by divisor with this quotient, with three digits chosen.
+QVector<double> divisionDraws(int divisor, int quotient);
+
 // Sets the digit count while the window is on addition (draws with zeros).
 void chooseDigits(Form1 *f, int digits);
 

@@ -27,7 +27,7 @@ class TestRace : public FreshProgramTest
         Form1 *f = loadMainWindow();
         chooseDigits(f, 1);
         click(f->Command7[0]);
-        scriptRandom(commonDraws(1, true, {5}, {7}));
+        scriptRandom(additionDraws("5", "7"));
         click(f->Command1[1]);
         return f;
     }
@@ -128,7 +128,7 @@ private slots:
     {
         Form1 *f = loadMainWindow();
         click(f->Command7[0]);
-        scriptRandom(commonDraws(3, true, {}, {}) << r8(4) << r8(7));
+        scriptRandom(divisionDraws(4, 7));
         click(f->Command1[0]);
         runUntilStopped(f, 2000);
         QCOMPARE(lastLine(), QStringLiteral("1. División: 28 / 4 <>  ** REPASA **"));

@@ -7,10 +7,15 @@ namespace Module1 {
 QString PlayerName;
 int ResultsCounter = 0;
 int BackgroundIndex = 0;
-std::function<void()> EndProgram = [] { QCoreApplication::exit(0); };
+namespace {
+void quit() { QCoreApplication::exit(0); }
+} // namespace
+
+std::function<void()> EndProgram = quit;
 
 void reset()
 {
+    EndProgram = quit;
     PlayerName.clear();
     ResultsCounter = 0;
     BackgroundIndex = 0;

@@ -32,8 +32,8 @@ Form::Form(const FormLayout &design, QWidget *parent) : QWidget(parent, Qt::Wind
     pal.setColor(QPalette::Window, vb::toQColor(back_));
     setPalette(pal);
     setAutoFillBackground(true);
-    setSize(design.width, design.height);
-    MoveTo(design.left, design.top);
+    setSize(design.rect.width, design.rect.height);
+    MoveTo(design.rect.left, design.rect.top);
 
     // The first row of a table lies on top: create from the last row up.
     for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it)
@@ -46,9 +46,9 @@ QObject *Form::create(const ControlLayout &s)
         if (s.font.face)
             w->setFont(fontOf(s.font, font()));
         if constexpr (!std::is_same_v<std::remove_pointer_t<decltype(w)>, Line>)
-            w->place(s.left, s.top, s.width, s.height);
+            w->place(s.rect.left, s.rect.top, s.rect.width, s.rect.height);
         w->setObjectName(s.index < 0 ? s.name : QStringLiteral("%1(%2)").arg(s.name).arg(s.index));
-        if (s.hidden)
+        if (!s.visible)
             w->hide();
         return w;
     };
@@ -88,13 +88,13 @@ QObject *Form::create(const ControlLayout &s)
         return finish(new Shape(this));
     case Kind::Line: {
         auto *l = new Line(this);
-        l->setEnds(s.left, s.top, s.width, s.height, s.lineWidth);
+        l->setEnds(s.from.x, s.from.y, s.to.x, s.to.y, s.lineWidth);
         return finish(l);
     }
     case Kind::Timer: {
         auto *t = new Timer(this);
         t->setObjectName(s.name);
-        t->setInterval(s.left);
+        t->setInterval(s.interval);
         return t;
     }
     case Kind::FileList: {
@@ -123,6 +123,12 @@ void Form::setSize(int widthTwips, int heightTwips)
     width_ = widthTwips;
     height_ = heightTwips;
     setFixedSize(vb::toPixels(widthTwips), vb::toPixels(heightTwips));
+}
+
+void Form::CenterOnScreen()
+{
+    const QSize screen = screenTwips();
+    MoveTo((screen.width() - Width()) / 2, (screen.height() - Height()) / 2);
 }
 
 void Form::setPicture(const QPixmap &p)
@@ -163,20 +169,36 @@ QSize screenTwips()
     return QSize(static_cast<int>(vb::toTwips(px.width())), static_cast<int>(vb::toTwips(px.height())));
 }
 
-std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vector<std::array<int, 4>> &rects, int first)
+ControlLayout line(const QString &name, Point from, Point to, int widthPixels)
+{
+    return {.name = name, .kind = Kind::Line, .from = from, .to = to, .lineWidth = widthPixels};
+}
+
+ControlLayout timer(const QString &name, int intervalMs) { return {.name = name, .kind = Kind::Timer, .interval = intervalMs}; }
+
+std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vector<Element> &items, int first)
 {
     std::vector<ControlLayout> rows;
     int i = first;
-    for (const auto &r : rects) {
+    for (const Element &e : items) {
         ControlLayout s = proto;
         s.index = i++;
-        s.left = r[0];
-        s.top = r[1];
-        s.width = r[2];
-        s.height = r[3];
+        s.rect = e.rect;
+        if (!e.picture.isEmpty())
+            s.picture = e.picture;
+        if (!e.accessibleName.isEmpty())
+            s.accessibleName = e.accessibleName;
         rows.push_back(s);
     }
     return rows;
+}
+
+std::vector<ControlLayout> cellRow(const ControlLayout &proto, Rect first, int step, int count, int firstIndex)
+{
+    std::vector<Element> items;
+    for (int i = 0; i < count; ++i)
+        items.push_back({.rect = {first.left + i * step, first.top, first.width, first.height}});
+    return elements(proto, items, firstIndex);
 }
 
 std::vector<ControlLayout> table(std::initializer_list<std::vector<ControlLayout>> groups)
@@ -185,4 +207,10 @@ std::vector<ControlLayout> table(std::initializer_list<std::vector<ControlLayout
     for (const auto &g : groups)
         rows.insert(rows.end(), g.begin(), g.end());
     return rows;
+}
+
+void missingControl(const QString &name, int index)
+{
+    qFatal("the layout has no control %s%s", qPrintable(name),
+           index < 0 ? "" : qPrintable(QStringLiteral("(%1)").arg(index)));
 }

@@ -1,11 +1,10 @@
-// A fixed-size window whose client area, controls and layout come from a table.
+// A fixed-size window whose client area, controls and layout come from a table,
+// and the one way windows find their controls and wire their handlers.
 #pragma once
 
 #include "ui/controls.h"
 
 #include <QString>
-#include <array>
-#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -18,57 +17,105 @@ struct FontStyle {
     bool bold = false;
 };
 
-// One row of a window's layout. For a Line the rectangle holds its two end
-// points (x1, y1, x2, y2) and lineWidth its width in pixels; for a Timer, left holds the interval.
+// A rectangle of the window, in twips.
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+// A point of the window, in twips.
+struct Point {
+    int x = 0, y = 0;
+};
+
+// One row of a window's layout, written with designated initialisers:
+//   {.name = "Command3", .caption = "Empezar", .rect = {5760, 2880, 3375, 615}, .colour = 0x80FFFF}
+// Lines and timers have their own helpers below.
 struct ControlLayout {
     QString name{};
     int index = -1; // -1: not an array element
     Kind kind = Kind::Button;
     QString caption{};
-    int left = 0, top = 0, width = 0, height = 0;
+    Rect rect{};
     std::optional<vb::Colour> colour{};
     FontStyle font{};
-    bool hidden = false;
-    QString picture{};      // a stored picture, ":/pictures/…"
+    bool visible = true;
+    QString picture{};        // a stored picture, ":/pictures/…"
     QString accessibleName{}; // for a control that shows only a picture
-    int lineWidth = 1;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
+    Point from{}, to{};  // a Line's two ends
+    int lineWidth = 1;   // a Line's width in pixels
+    int interval = 0;    // a Timer's interval in milliseconds
 };
 
 struct FormLayout {
     QString caption{};
-    int left = 0, top = 0, width = 0, height = 0; // client area, twips
-    std::optional<vb::Colour> backColour;
-    FontStyle font;
-    std::vector<ControlLayout> controls;
+    Rect rect{}; // window place and client area size
+    std::optional<vb::Colour> backColour{};
+    FontStyle font{};
+    std::vector<ControlLayout> controls{};
 };
+
+// A straight stroke from one point to another, its width in pixels.
+ControlLayout line(const QString &name, Point from, Point to, int widthPixels);
+// A timer that starts disabled.
+ControlLayout timer(const QString &name, int intervalMs);
+
+// One element of a control array that differs from its siblings only in place
+// and, optionally, picture.
+struct Element {
+    Rect rect{};
+    QString picture{};
+    QString accessibleName{};
+};
+// The rows of a control array: indices first, first + 1, … take the elements in order.
+std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vector<Element> &items, int first = 0);
+// A regular row of count cells: cell i stands at first.left + i × step, all else as the first.
+std::vector<ControlLayout> cellRow(const ControlLayout &proto, Rect first, int step, int count, int firstIndex = 0);
+
+// Joins groups of rows into one table, in order; the first row lies on top.
+std::vector<ControlLayout> table(std::initializer_list<std::vector<ControlLayout>> groups);
+
+// Stops the program with a message naming the window's missing control.
+[[noreturn]] void missingControl(const QString &name, int index);
 
 // The elements of one control array, by index; all share one handler.
 template <class T> class ControlArray
 {
 public:
     ControlArray() = default;
-    explicit ControlArray(std::map<int, T *> items) : items_(std::move(items)) {}
+    ControlArray(QString name, std::map<int, T *> items) : name_(std::move(name)), items_(std::move(items)) {}
     T *operator[](int i) const
     {
         auto it = items_.find(i);
-        return it == items_.end() ? nullptr : it->second;
+        if (it == items_.end())
+            missingControl(name_, i);
+        return it->second;
     }
+    int LBound() const { return items_.empty() ? 0 : items_.begin()->first; }
+    int UBound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
     int count() const { return static_cast<int>(items_.size()); }
     const std::map<int, T *> &items() const { return items_; }
-    // Connects every element's click to handler(index).
-    template <class Fn> void onClick(QObject *context, Fn handler) const
+
+    // for (CommandButton *b : Command3): every element, in index order.
+    class iterator
     {
-        for (auto [i, c] : items_) {
-            const int index = i;
-            if constexpr (std::is_same_v<T, CommandButton>)
-                QObject::connect(c, &QAbstractButton::clicked, context, [handler, index] { handler(index); });
-            else
-                QObject::connect(c, &T::clicked, context, [handler, index] { handler(index); });
+    public:
+        explicit iterator(typename std::map<int, T *>::const_iterator it) : it_(it) {}
+        T *operator*() const { return it_->second; }
+        iterator &operator++()
+        {
+            ++it_;
+            return *this;
         }
-    }
+        bool operator!=(const iterator &o) const { return it_ != o.it_; }
+
+    private:
+        typename std::map<int, T *>::const_iterator it_;
+    };
+    iterator begin() const { return iterator(items_.begin()); }
+    iterator end() const { return iterator(items_.end()); }
 
 private:
+    QString name_;
     std::map<int, T *> items_;
 };
 
@@ -87,6 +134,8 @@ public:
     void setTop(int twips);
     void MoveTo(int leftTwips, int topTwips);
     void setSize(int widthTwips, int heightTwips);
+    // Places the window in the middle of the screen.
+    void CenterOnScreen();
 
     // The background picture, drawn unscaled from the top-left corner.
     QPixmap Picture() const { return picture_; }
@@ -98,23 +147,29 @@ public:
     // Shows the window modeless and brings it to the front.
     void Show();
 
+    // A control of the layout table; one the table does not have stops the program.
     template <class T> T *control(const QString &name, int index = -1) const
     {
         auto it = controls_.find(name);
-        if (it == controls_.end())
-            return nullptr;
-        auto jt = it->second.find(index);
-        return jt == it->second.end() ? nullptr : qobject_cast<T *>(jt->second);
+        T *t = nullptr;
+        if (it != controls_.end())
+            if (auto jt = it->second.find(index); jt != it->second.end())
+                t = qobject_cast<T *>(jt->second);
+        if (!t)
+            missingControl(name, index);
+        return t;
     }
+    // A control array of the layout table; one the table does not have stops the program.
     template <class T> ControlArray<T> array(const QString &name) const
     {
         std::map<int, T *> items;
-        auto it = controls_.find(name);
-        if (it != controls_.end())
+        if (auto it = controls_.find(name); it != controls_.end())
             for (auto [i, o] : it->second)
-                if (auto *t = qobject_cast<T *>(o))
+                if (auto *t = qobject_cast<T *>(o); t && i >= 0)
                     items[i] = t;
-        return ControlArray<T>(std::move(items));
+        if (items.empty())
+            missingControl(name, 0);
+        return ControlArray<T>(name, std::move(items));
     }
 
     // Runs once, on the window's first reference (see Forms).
@@ -125,12 +180,39 @@ signals:
     void unloaded();
 
 protected:
+    // Handlers, wired by the window's constructor: onClick(Command5, &Form2::Command5_Click).
+    template <class W> void onClick(CommandButton *c, void (W::*handler)()) { wire(c, &QAbstractButton::clicked, handler); }
+    template <class W> void onClick(Image *c, void (W::*handler)()) { wire(c, &Image::clicked, handler); }
+    template <class W> void onClick(const ControlArray<CommandButton> &a, void (W::*handler)(int))
+    {
+        wireArray(a, &QAbstractButton::clicked, handler);
+    }
+    template <class W> void onClick(const ControlArray<Image> &a, void (W::*handler)(int)) { wireArray(a, &Image::clicked, handler); }
+    template <class W> void onMouseMove(const ControlArray<Label> &a, void (W::*handler)(int))
+    {
+        wireArray(a, &Label::mouseMoved, handler);
+    }
+    template <class W> void onEnter(TextBox *t, void (W::*handler)()) { wire(t, &QLineEdit::returnPressed, handler); }
+    template <class W> void onTick(Timer *t, void (W::*handler)()) { wire(t, &Timer::tick, handler); }
+    template <class W> void onGifEnd(Vorlando *v, void (W::*handler)()) { wire(v, &Vorlando::GifEnd, handler); }
+
     void paintEvent(QPaintEvent *) override;
     void closeEvent(QCloseEvent *e) override;
     // Whether the close box may close this window (the main window asks first).
     virtual bool QueryClose() { return true; }
 
 private:
+    template <class C, class Signal, class W> void wire(C *c, Signal signal, void (W::*handler)())
+    {
+        W *w = static_cast<W *>(this);
+        connect(c, signal, this, [w, handler] { (w->*handler)(); });
+    }
+    template <class T, class Signal, class W> void wireArray(const ControlArray<T> &a, Signal signal, void (W::*handler)(int))
+    {
+        W *w = static_cast<W *>(this);
+        for (auto [i, c] : a.items())
+            connect(c, signal, this, [w, handler, index = i] { (w->*handler)(index); });
+    }
     QObject *create(const ControlLayout &s);
 
     int width_ = 0, height_ = 0;
@@ -141,10 +223,3 @@ private:
 
 // Screen size in twips.
 QSize screenTwips();
-
-// The rows of a control array whose elements differ only in place: indices
-// first, first + 1, … take the rectangles in order.
-std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vector<std::array<int, 4>> &rects, int first = 0);
-
-// Joins groups of rows into one table, in order.
-std::vector<ControlLayout> table(std::initializer_list<std::vector<ControlLayout>> groups);

@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "windows/common/commands.h"
+#include "windows/common/rules.h"
 #include "windows/division/form2.h"
 #include "windows/forms.h"
 #include "windows/multiplication/form3.h"
@@ -9,45 +10,31 @@
 
 #include <cmath>
 
-int captionValue(const QString &caption)
-{
-    bool ok = false;
-    const int v = caption.trimmed().toInt(&ok);
-    return ok ? v : 0;
-}
-
 namespace {
 
 QString num(int v) { return QString::number(v); }
 
 void setDigit(Label *l, int v) { l->setCaption(num(v)); }
 
-// The digit-up rule of every digit box: empty → 1, 9 → 0.
-void digitUp(CommandButton *b)
-{
-    const int v = captionValue(b->Caption());
-    b->setCaption(v != 9 ? num(v + 1) : QStringLiteral("0"));
-}
-
 } // namespace
 
 Form1::Form1() : Form(design())
 {
-    Picture1 = control<PictureBox>("Picture1");
     Command1 = array<CommandButton>("Command1");
+    Command2 = control<CommandButton>("Command2");
     Command3 = array<CommandButton>("Command3");
     Command4 = array<CommandButton>("Command4");
+    Command5 = control<CommandButton>("Command5");
+    Command6 = control<CommandButton>("Command6");
     Command7 = array<CommandButton>("Command7");
     Command8 = array<CommandButton>("Command8");
     Command9 = array<CommandButton>("Command9");
     Command10 = array<CommandButton>("Command10");
-    Command2 = control<CommandButton>("Command2");
-    Command5 = control<CommandButton>("Command5");
-    Command6 = control<CommandButton>("Command6");
     Label1 = array<Label>("Label1");
     Label2 = array<Label>("Label2");
     Image1 = array<Image>("Image1");
     Image2 = array<Image>("Image2");
+    Picture1 = control<PictureBox>("Picture1");
     Line1 = control<Line>("Line1");
     Line2 = control<Line>("Line2");
     Line3 = control<Line>("Line3");
@@ -60,31 +47,28 @@ Form1::Form1() : Form(design())
     Timer1 = control<Timer>("Timer1");
     File1 = control<FileList>("File1");
 
-    Command1.onClick(this, [this](int i) { Command1_Click(i); });
-    Command3.onClick(this, [this](int i) { Command3_Click(i); });
-    Command4.onClick(this, [this](int i) { Command4_Click(i); });
-    Command7.onClick(this, [this](int i) { Command7_Click(i); });
-    Command8.onClick(this, [this](int i) { Command8_Click(i); });
-    Command9.onClick(this, [this](int i) { Command9_Click(i); });
-    Command10.onClick(this, [this](int i) { Command10_Click(i); });
-    Image1.onClick(this, [this](int i) { Image1_Click(i); });
-    connect(Command2, &QAbstractButton::clicked, this, &Form1::Command2_Click);
-    connect(Command5, &QAbstractButton::clicked, this, &Form1::Command5_Click);
-    connect(Command6, &QAbstractButton::clicked, this, &Form1::Command6_Click);
-    for (auto [i, l] : Label1.items())
-        connect(l, &Label::mouseMoved, this, [this, i = i] { Label1_MouseMove(i); });
-    for (auto [i, l] : Label2.items())
-        connect(l, &Label::mouseMoved, this, [this, i = i] { Label2_MouseMove(i); });
-    connect(Timer1, &Timer::tick, this, &Form1::Timer1_Timer);
-    connect(Vorlando2, &Vorlando::GifEnd, this, &Form1::Vorlando2_GifEnd);
+    onClick(Command1, &Form1::Command1_Click);
+    onClick(Command2, &Form1::Command2_Click);
+    onClick(Command3, &Form1::Command3_Click);
+    onClick(Command4, &Form1::Command4_Click);
+    onClick(Command5, &Form1::Command5_Click);
+    onClick(Command6, &Form1::Command6_Click);
+    onClick(Command7, &Form1::Command7_Click);
+    onClick(Command8, &Form1::Command8_Click);
+    onClick(Command9, &Form1::Command9_Click);
+    onClick(Command10, &Form1::Command10_Click);
+    onClick(Image1, &Form1::Image1_Click);
+    onMouseMove(Label1, &Form1::Label1_MouseMove);
+    onMouseMove(Label2, &Form1::Label2_MouseMove);
+    onTick(Timer1, &Form1::Timer1_Timer);
+    onGifEnd(Vorlando2, &Form1::Vorlando2_GifEnd);
 }
 
 void Form1::Form_Load()
 {
-    const QSize screen = screenTwips();
-    MoveTo((screen.width() - Width()) / 2, (screen.height() - Height()) / 2);
+    CenterOnScreen();
     TimesTable = 10;
-    for (int i = 0; i <= 7; ++i)
+    for (int i = Command4.LBound(); i < AnyTable; ++i)
         Command4[i]->setBackColor(vb::Green);
     Random::Randomize();
 
@@ -113,19 +97,19 @@ void Form1::Form_Load()
     BackgroundStep(*this, *File1);
     if (ParalistosOn)
         ShowPanelCorner();
-    Command4[8]->setBackColor(vb::Blue);
+    Command4[AnyTable]->setBackColor(vb::Blue);
     RunnerStep = 10;
     Vorlando1->hide();
     Vorlando1->setFile(AppFolder::resource("/gifs/1.gif"));
     Command7[0]->setPicture(Image2[1]->Picture());
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= Command7.UBound(); ++i)
         Command7[i]->hide();
     Command9[1]->hide();
     Timer1->setEnabled(false);
-    for (int i = 0; i <= 8; ++i)
-        Command4[i]->hide();
+    for (CommandButton *b : Command4)
+        b->hide();
     Command6->hide();
-    Operation = 1;
+    Operation = Op::Addition;
     Line2->show();
     Line3->show();
     for (Line *l : {Line4, Line5, Line6, Line7})
@@ -153,10 +137,10 @@ void Form1::ShowOperandDigits()
         return;
     Label1[1]->setVisible(n >= 2);
     Label1[2]->setVisible(n >= 3);
-    if (Operation == 1 || Operation == 2) {
+    if (Operation == Op::Addition || Operation == Op::Subtraction) {
         Label2[1]->setVisible(n >= 2);
         Label2[2]->setVisible(n >= 3);
-    } else if (Operation == 3) {
+    } else if (Operation == Op::Multiplication) {
         Label2[1]->hide();
         Label2[2]->hide();
     }
@@ -178,11 +162,11 @@ void Form1::DrawExercise()
     setDigit(Label1[2], Digit(9, 1));
     setDigit(Label2[2], Digit(9, 1));
 
-    if (Operation == 0) {
-        for (int i = 0; i <= 2; ++i) {
-            Label1[i]->hide();
-            Label2[i]->show();
-        }
+    if (Operation == Op::Division) {
+        for (Label *l : Label1)
+            l->hide();
+        for (Label *l : Label2)
+            l->show();
         const int divisor = Digit(8, 2);
         setDigit(Label2[0], divisor);
         const int quotient = Digit(8, 2);
@@ -191,11 +175,11 @@ void Form1::DrawExercise()
         setDigit(Label2[2], Dividend / 10);
         if (Label2[2]->Caption() == QLatin1String("0"))
             Label2[2]->hide();
-        for (int i = 1; i <= 3; ++i) {
+        for (int i = 1; i <= Command3.UBound(); ++i) {
             Command3[i]->hide();
             Image1[i]->hide();
         }
-    } else if (Operation == 2) {
+    } else if (Operation == Op::Subtraction) {
         Label1[0]->show();
         // The leading digit of the first operand is 7..9 and beats the second's.
         int lead = !Label1[1]->Visible() ? 0 : !Label1[2]->Visible() ? 1 : 2;
@@ -210,7 +194,7 @@ void Form1::DrawExercise()
             while (d == 0);
             setDigit(Label2[lead], d);
         }
-    } else if (Operation == 3) {
+    } else if (Operation == Op::Multiplication) {
         Label1[0]->show();
         setDigit(Label2[0], TimesTable == 10 ? Digit(8, 2) : TimesTable);
     }
@@ -224,27 +208,27 @@ void Form1::DrawExercise()
     const int digits = !Label1[1]->Visible() ? 1 : !Label1[2]->Visible() ? 2 : 3;
     OperandA = value(Label1, digits);
     OperandB = value(Label2, digits);
-    if (Operation == 3)
+    if (Operation == Op::Multiplication)
         OperandB = captionValue(Label2[0]->Caption());
 
-    if (Operation == 1) {
+    if (Operation == Op::Addition) {
         Label1[0]->show();
         ExpectedResult = OperandA + OperandB;
-    } else if (Operation == 2) {
+    } else if (Operation == Op::Subtraction) {
         ExpectedResult = OperandA - OperandB;
-    } else if (Operation == 3) {
+    } else if (Operation == Op::Multiplication) {
         ExpectedResult = OperandA * OperandB;
     }
-    if (Operation >= 1 && Operation <= 3) {
+    if (Operation != Op::Division) {
         const int boxes = ExpectedResult < 10 ? 1 : ExpectedResult < 100 ? 2 : ExpectedResult < 1000 ? 3 : 4;
-        for (int i = 1; i <= 3; ++i) {
+        for (int i = 1; i <= Command3.UBound(); ++i) {
             Command3[i]->setVisible(i < boxes);
             Image1[i]->setVisible(i < boxes);
         }
     }
-    for (int i = 0; i <= 3; ++i) {
-        Command3[i]->setBackColor(vb::White);
-        Command3[i]->setCaption(QString());
+    for (CommandButton *b : Command3) {
+        b->setBackColor(vb::White);
+        b->setCaption(QString());
     }
     for (int i = 1; i <= 2; ++i)
         Command10[i]->setVisible(Label1[i]->Visible());
@@ -252,14 +236,13 @@ void Form1::DrawExercise()
 
 void Form1::Command1_Click(int Index)
 {
-    if (Index < 0 || Index > 3)
+    if (Index < Command1.LBound() || Index > Command1.UBound())
         return;
     Command10[1]->setCaption(QString());
     Command10[2]->setCaption(QString());
-    CoverSettings();
     Command9[1]->setBackColor(vb::Green);
-    for (int i = 0; i <= 3; ++i)
-        Command1[i]->setBackColor(i == Index ? vb::Blue : vb::Green);
+    for (auto [i, b] : Command1.items())
+        b->setBackColor(i == Index ? vb::Blue : vb::Green);
 
     const int boxHeight = Command10[1]->Height();
     for (int k = 2; k >= 1; --k) {
@@ -278,46 +261,45 @@ void Form1::Command1_Click(int Index)
     Line5->setVisible(Index == 3);
     Line6->setVisible(Index == 0);
     Line7->setVisible(Index == 0);
-    for (int i = 0; i <= 8; ++i)
-        Command4[i]->setVisible(Index == 3);
-    Command6->setVisible(Index == 3);
-    Command9[1]->setVisible(Index == 0);
+    const Op chosen = static_cast<Op>(Index);
+    for (CommandButton *b : Command4)
+        b->setVisible(chosen == Op::Multiplication);
+    Command6->setVisible(chosen == Op::Multiplication);
+    Command9[1]->setVisible(chosen == Op::Division);
 
-    Operation = Index;
-    ShowOperandDigits();
-    DrawExercise();
-    RestartRace();
-    Command5->setEnabled(true);
-    UnlockAnswerEntry();
+    Operation = chosen;
+    NewExercise();
     Sound::play("/sonidos/operacion.wav");
 }
 
 void Form1::Command2_Click()
 {
-    if (Operation <= 0)
+    if (Operation == Op::Division)
         return;
-    CoverSettings();
     const int n = captionValue(Command2->Caption());
     Command2->setCaption(n == 3 ? QStringLiteral("1") : num(n + 1));
-    ShowOperandDigits();
-    DrawExercise();
-    RestartRace();
-    Command5->setEnabled(true);
-    UnlockAnswerEntry();
+    NewExercise();
     Sound::play("/sonidos/num.wav");
 }
 
 void Form1::Command4_Click(int Index)
 {
-    if (Index < 0 || Index > 8)
+    if (Index < Command4.LBound() || Index > Command4.UBound())
         return;
     TimesTable = Index + 2;
+    for (auto [i, b] : Command4.items())
+        b->setBackColor(i == Index ? vb::Blue : vb::Green);
+    NewExercise();
+}
+
+// Every trigger of a new exercise (operation, digit count, times table) comes here.
+void Form1::NewExercise()
+{
+    CoverSettings();
+    ShowOperandDigits();
     DrawExercise();
-    for (int i = 0; i <= 8; ++i)
-        Command4[i]->setBackColor(i == Index ? vb::Blue : vb::Green);
     RestartRace();
     Command5->setEnabled(true);
-    CoverSettings();
     UnlockAnswerEntry();
 }
 
@@ -331,9 +313,7 @@ void Form1::Command3_Click(int Index)
 
 void Form1::Image1_Click(int Index)
 {
-    CommandButton *b = Command3[Index];
-    const int v = captionValue(b->Caption());
-    b->setCaption(v != 0 ? num(v - 1) : QStringLiteral("9"));
+    digitDown(Command3[Index]);
     Sound::play("/sonidos/pulsa-.wav");
 }
 
@@ -362,7 +342,7 @@ void Form1::Command9_Click(int Index)
 {
     if (Index == 1) {
         Command9[1]->setBackColor(vb::Blue);
-        for (int i = 1; i <= 3; ++i)
+        for (int i = 1; i <= Command1.UBound(); ++i)
             Command1[i]->setBackColor(vb::Green);
         forms().form2()->Show();
     }
@@ -384,22 +364,22 @@ int Form1::DigitCount() const
 
 void Form1::CheckAnswer()
 {
-    if (Operation == 1) {
+    if (Operation == Op::Addition) {
         ExpectedResult = OperandA + OperandB;
         HistoryTitle = OperationNames[0] + QStringLiteral(": ");
         OperatorText = QStringLiteral(" + ");
-    } else if (Operation == 2) {
+    } else if (Operation == Op::Subtraction) {
         ExpectedResult = OperandA - OperandB;
         HistoryTitle = OperationNames[1] + QStringLiteral(": ");
         OperatorText = QStringLiteral(" - ");
-    } else if (Operation == 3) {
+    } else if (Operation == Op::Multiplication) {
         ExpectedResult = OperandA * OperandB;
         HistoryTitle = OperationNames[2] + QStringLiteral(": ");
         OperatorText = QStringLiteral(" X ");
     }
 
     bool right = false;
-    if (Operation > 0) {
+    if (Operation != Op::Division) {
         const int n = DigitCount();
         int typed = 0;
         for (int i = n - 1; i >= 0; --i)
@@ -422,13 +402,12 @@ void Form1::CheckAnswer()
     Command5->setCaption(VerdictTexts[right ? 0 : 1]);
     LastCheckRight = right;
 
-    ++Module1::ResultsCounter;
-    QString line = num(Module1::ResultsCounter) + QStringLiteral(". ");
-    if (Operation > 0)
-        line += HistoryTitle + num(OperandA) + OperatorText + num(OperandB) +
+    QString line;
+    if (Operation != Op::Division)
+        line = HistoryTitle + num(OperandA) + OperatorText + num(OperandB) +
                 (right ? QStringLiteral(" = ") + num(ExpectedResult) : QStringLiteral(" <> ") + num(EnteredValue));
     else
-        line += OperationNames[3] + QStringLiteral(": ") + num(Dividend) + QStringLiteral(" / ") + Label2[0]->Caption() +
+        line = OperationNames[3] + QStringLiteral(": ") + num(Dividend) + QStringLiteral(" / ") + Label2[0]->Caption() +
                 (right ? QStringLiteral(" = ") : QStringLiteral(" <> ")) + Command3[0]->Caption();
     line += QStringLiteral(" ** ") + VerdictTexts[right ? 0 : 1] + QStringLiteral(" **");
 
@@ -440,24 +419,24 @@ void Form1::CheckAnswer()
         Vorlando2->show();
         Vorlando2->setFile(AppFolder::resource("/gifs/acierto2.gif"));
     }
-    forms().form5()->List1->AddItem(line);
+    addResultsLine(line);
     Sound::play(right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
 }
 
 void Form1::LockAnswerEntry()
 {
-    for (int i = 0; i <= 3; ++i) {
-        Command3[i]->setEnabled(false);
-        Image1[i]->setEnabled(false);
-    }
+    for (CommandButton *b : Command3)
+        b->setEnabled(false);
+    for (Image *i : Image1)
+        i->setEnabled(false);
 }
 
 void Form1::UnlockAnswerEntry()
 {
-    for (int i = 0; i <= 3; ++i) {
-        Command3[i]->setEnabled(true);
-        Image1[i]->setEnabled(true);
-    }
+    for (CommandButton *b : Command3)
+        b->setEnabled(true);
+    for (Image *i : Image1)
+        i->setEnabled(true);
     Command5->setCaption(CheckCaption);
 }
 
@@ -477,7 +456,7 @@ void Form1::Command7_Click(int Index)
     if (Index == 0) {
         const bool on = Command7[1]->isHidden();
         Command7[0]->setPicture(Image2[on ? 0 : 1]->Picture());
-        for (int i = 1; i <= 3; ++i)
+        for (int i = 1; i <= Command7.UBound(); ++i)
             Command7[i]->setVisible(on);
         Vorlando1->setVisible(on);
         Timer1->setEnabled(on);
@@ -500,7 +479,7 @@ void Form1::Timer1_Timer()
         Command5->setEnabled(false);
         if (!LastCheckRight) {
             // Show the right answer on the button.
-            const int answer = Operation > 0 ? ExpectedResult
+            const int answer = Operation != Op::Division ? ExpectedResult
                                              : Dividend / qMax(1, captionValue(Label2[0]->Caption()));
             Command5->setCaption(num(answer));
         }

@@ -5,6 +5,9 @@
 
 #include <array>
 
+// The operations, numbered as their buttons Command1(0..3).
+enum class Op { Division = 0, Addition = 1, Subtraction = 2, Multiplication = 3 };
+
 class Form1 : public Form
 {
     Q_OBJECT
@@ -29,20 +32,37 @@ public:
     void Timer1_Timer();
     void Vorlando2_GifEnd();
 
-    // Controls.
-    PictureBox *Picture1;
-    ControlArray<CommandButton> Command1, Command3, Command4, Command7, Command8, Command9, Command10;
-    CommandButton *Command2, *Command5, *Command6;
-    ControlArray<Label> Label1, Label2;
-    ControlArray<Image> Image1, Image2;
-    Line *Line1, *Line2, *Line3, *Line4, *Line5, *Line6, *Line7;
-    Vorlando *Vorlando1, *Vorlando2;
-    Timer *Timer1;
-    FileList *File1;
+    // Controls, and the role each plays.
+    ControlArray<CommandButton> Command1;  // operation buttons: 0 ÷, 1 +, 2 −, 3 ×
+    CommandButton *Command2;               // digit count of the operands, 1..3
+    ControlArray<CommandButton> Command3;  // answer digits, index 0 = units
+    ControlArray<CommandButton> Command4;  // times tables: 0..7 the tables 2..9, 8 any table ("2-9")
+    CommandButton *Command5;               // check button; its caption carries the verdict
+    CommandButton *Command6;               // opens the multiplication window ("X **")
+    ControlArray<CommandButton> Command7;  // race: 0 switch on/off, 1..3 the three speeds
+    ControlArray<CommandButton> Command8;  // window commands: 0 leave, 1 results, 2 background
+    ControlArray<CommandButton> Command9;  // 1 opens the division window ("÷**")
+    ControlArray<CommandButton> Command10; // carry boxes 1..2, above the tens and hundreds
+    ControlArray<Label> Label1;            // first operand digits, index 0 = units
+    ControlArray<Label> Label2;            // second operand digits (the divisor and dividend in division)
+    ControlArray<Image> Image1;            // count-down arrows under the answer digits
+    ControlArray<Image> Image2;            // race switch faces: 0 on, 1 off (never shown)
+    PictureBox *Picture1;                  // panel that covers the settings column ("SI" variant)
+    Line *Line1;                           // rule under the operands
+    Line *Line2, *Line3;                   // plus sign
+    Line *Line4, *Line5;                   // times sign
+    Line *Line6, *Line7;                   // division bracket
+    Vorlando *Vorlando1;                   // the race runner
+    Vorlando *Vorlando2;                   // success animation
+    Timer *Timer1;                         // moves the runner
+    FileList *File1;                       // the background pictures, in name order
+
+    // The "2-9" button of Command4: a table drawn at random.
+    static constexpr int AnyTable = 8;
 
     // State.
-    int Operation = 1; // 0 division, 1 addition, 2 subtraction, 3 multiplication
-    int TimesTable = 10;
+    Op Operation = Op::Addition;
+    int TimesTable = 10; // 2..9, or 10 for any table
     int OperandA = 0, OperandB = 0, ExpectedResult = 0;
     int Dividend = 0;
     int RunnerStep = 10;
@@ -65,6 +85,7 @@ private:
     static FormLayout design();
     void ShowOperandDigits();
     void DrawExercise();
+    void NewExercise();
     void CheckAnswer();
     void LockAnswerEntry();
     void UnlockAnswerEntry();
@@ -73,6 +94,3 @@ private:
     void ShowPanelCorner();
     int DigitCount() const;
 };
-
-// A caption read as a number: an empty caption counts as 0.
-int captionValue(const QString &caption);

@@ -10,17 +10,19 @@ namespace {
 
 FormLayout design()
 {
-    FormLayout f;
-    f.caption = QStringLiteral("Cuentas 2.2 - ") + QString::fromUtf8(ContactText);
-    f.left = 45, f.top = 435, f.width = 7140, f.height = 6840;
-    f.backColour = 0xC0C0FF;
-    f.controls = {
-        {"Command1", -1, Kind::Button, "ACEPTAR", 2400, 6120, 4575, 615, vb::White, {"Arial", 18, true}},
-        {"Text1", -1, Kind::TextBox, "", 2400, 5280, 4575, 720, {}, {"Arial", 27.75, false}},
-        {"Label1", -1, Kind::Label, "Nombre", 120, 5400, 2175, 375, {}, {"Arial", 18, true}},
-        {"Image1", -1, Kind::Image, "", 120, 120, 6855, 4980, {}, {}, false, ":/pictures/card.png", "Cuentas 2.2"},
+    return {
+        .caption = QStringLiteral("Cuentas 2.2 - ") + QString::fromUtf8(ContactText),
+        .rect = {45, 435, 7140, 6840},
+        .backColour = 0xC0C0FF,
+        .controls = {
+            {.name = "Command1", .caption = "ACEPTAR", .rect = {2400, 6120, 4575, 615}, .colour = vb::White,
+             .font = {"Arial", 18, true}},
+            {.name = "Text1", .kind = Kind::TextBox, .rect = {2400, 5280, 4575, 720}, .font = {"Arial", 27.75, false}},
+            {.name = "Label1", .kind = Kind::Label, .caption = "Nombre", .rect = {120, 5400, 2175, 375}, .font = {"Arial", 18, true}},
+            {.name = "Image1", .kind = Kind::Image, .rect = {120, 120, 6855, 4980}, .picture = ":/pictures/card.png",
+             .accessibleName = "Cuentas 2.2"},
+        },
     };
-    return f;
 }
 
 } // namespace
@@ -32,14 +34,13 @@ Form4::Form4() : Form(design())
     Label1 = control<Label>("Label1");
     Image1 = control<Image>("Image1");
     Text1->setAccessibleName(Label1->Caption());
-    connect(Command1, &QAbstractButton::clicked, this, &Form4::Command1_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, &Form4::Command1_Click);
+    onClick(Command1, &Form4::Command1_Click);
+    onEnter(Text1, &Form4::Command1_Click);
 }
 
 void Form4::Form_Load()
 {
-    const QSize screen = screenTwips();
-    MoveTo((screen.width() - Width()) / 2, (screen.height() - Height()) / 2);
+    CenterOnScreen();
     Language::apply(Language::read("/idioma/", "presentacion.txt", 3),
                     {[this](const QString &s) { Label1->setCaption(s); Text1->setAccessibleName(s); },
                      [this](const QString &s) { Command1->setCaption(s); },

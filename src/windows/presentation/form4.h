@@ -14,9 +14,11 @@ public:
     void Form_Load() override;
     void Command1_Click();
 
-    CommandButton *Command1;
-    TextBox *Text1;
-    Label *Label1;
-    Image *Image1;
-    QString NamePrompt;
+    // Controls, and the role each plays.
+    CommandButton *Command1; // accept the name ("ACEPTAR"); asks for a name when none is typed
+    TextBox *Text1;          // the child's name
+    Label *Label1;           // the prompt beside the name ("Nombre")
+    Image *Image1;           // the title card
+
+    QString NamePrompt; // what Command1 says when no name was typed
 };

@@ -8,17 +8,15 @@ namespace {
 
 FormLayout design()
 {
-    FormLayout f;
-    f.left = 15, f.top = 15, f.width = 7455, f.height = 7110;
-    f.backColour = vb::Blue;
-    f.font = {"Arial", 14.25, true};
-    ControlLayout heading{"Label1", -1, Kind::Label, "Label1", 120, 120, 7215, 495};
-    heading.align = Qt::AlignCenter;
-    f.controls = {
-        {"List1", -1, Kind::ListBox, "", 120, 720, 7215, 6330},
-        heading,
+    return {
+        .rect = {15, 15, 7455, 7110},
+        .backColour = vb::Blue,
+        .font = {"Arial", 14.25, true},
+        .controls = {
+            {.name = "List1", .kind = Kind::ListBox, .rect = {120, 720, 7215, 6330}},
+            {.name = "Label1", .kind = Kind::Label, .caption = "Label1", .rect = {120, 120, 7215, 495}, .align = Qt::AlignCenter},
+        },
     };
-    return f;
 }
 
 } // namespace

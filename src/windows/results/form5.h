@@ -10,6 +10,7 @@ public:
     Form5();
     void Form_Load() override;
 
-    ListBox *List1;
-    Label *Label1;
+    // Controls, and the role each plays.
+    ListBox *List1; // one line per finished exercise; only addResultsLine writes to it
+    Label *Label1;  // heading: the child's name and the title
 };

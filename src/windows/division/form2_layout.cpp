@@ -1,0 +1,74 @@
+// The written-division window as laid out at design time. Row order is stacking
+// order: the first row lies on top.
+#include "windows/division/form2.h"
+
+namespace {
+
+// The dividend's columns, 0 (leftmost) to 5, are 600 twips apart.
+constexpr int ColumnStep = 600;
+constexpr int column(int j) { return 1560 + ColumnStep * j; }
+
+} // namespace
+
+FormLayout Form2::design()
+{
+    const FontStyle big{"Arial", 27.75, true};
+    const FontStyle arial18{"Arial", 18, true};
+    const FontStyle score{"Arial", 14.25, true};
+    const ControlLayout cell{.caption = "-", .colour = vb::White, .font = big, .visible = false};
+    // Remainder row r (1..4): cell j stands in column j + r − 1.
+    auto remainderRow = [&](const char *name, int r, int cells) {
+        ControlLayout s = cell;
+        s.name = name;
+        return cellRow(s, {column(r - 1), 1920 + 720 * (r - 1), 615, 735}, ColumnStep, cells);
+    };
+    ControlLayout quotient = cell;
+    quotient.name = "Command11";
+    const auto quotientRow = cellRow(quotient, {5880, 1920, 615, 735}, ColumnStep, 4);
+    // A row of digit buttons with their design captions, left to right.
+    auto digits = [&](const char *name, std::vector<const char *> captions, int left, vb::Colour colour) {
+        std::vector<ControlLayout> rows;
+        for (int i = 0; i < int(captions.size()); ++i)
+            rows.push_back({.name = name, .index = i, .caption = captions[i], .rect = {left + ColumnStep * i, 720, 615, 735},
+                            .colour = colour, .font = big});
+        return rows;
+    };
+    return {
+        .rect = {120, 15, 9360, 7275},
+        .backColour = 0x80FFFF,
+        .controls = table({
+            {{.name = "Command13", .index = 0, .caption = "SALIR", .rect = {120, 6360, 2655, 735}, .colour = vb::Green, .font = arial18},
+             {.name = "Command13", .index = 1, .caption = "RESULTADOS", .rect = {2880, 6360, 3735, 735}, .colour = 0xFF00FF,
+              .font = arial18},
+             {.name = "Command13", .index = 2, .caption = "FONDOS", .rect = {6720, 6360, 2535, 735}, .colour = 0x00FFFF,
+              .font = arial18}},
+            {{.name = "Vorlando1", .kind = Kind::Vorlando, .rect = {600, 720, 975, 975}}},
+            {{.name = "Command10", .index = 0, .rect = {5760, 3600, 3375, 615}, .colour = vb::Green, .font = score},
+             {.name = "Command10", .index = 1, .rect = {5760, 4320, 3375, 615}, .colour = vb::Red, .font = score},
+             {.name = "Command10", .index = 2, .rect = {5760, 5040, 1695, 615}, .colour = vb::Green, .font = score},
+             {.name = "Command10", .index = 3, .rect = {7560, 5040, 1575, 615}, .colour = vb::Red, .font = score}},
+            {{.name = "Command9", .caption = "Fin", .rect = {3600, 4920, 1335, 735}, .colour = 0xFF8080, .font = arial18},
+             timer("Timer1", 500)},
+            cellRow({.name = "Command12", .caption = "v", .colour = 0xFFC0C0, .visible = false}, {column(1) + 120, 240, 375, 375},
+                    ColumnStep, 5),
+            quotientRow,
+            remainderRow("Command8", 4, 3),
+            remainderRow("Command7", 3, 4),
+            remainderRow("Command6", 2, 5),
+            remainderRow("Command5", 1, 6),
+            elements({.name = "Text2", .kind = Kind::TextBox, .caption = "-", .font = {"MS Sans Serif", 18, true}, .visible = false},
+                     {{.rect = {240, 4440, 975, 735}}, {.rect = {960, 4680, 975, 735}}, {.rect = {3960, 5160, 975, 735}},
+                      {.rect = {5040, 5160, 975, 735}}, {.rect = {6120, 5160, 975, 735}}, {.rect = {7080, 5160, 975, 735}}}),
+            {{.name = "Command4", .caption = "NIVEL", .rect = {7920, 720, 1215, 735}, .colour = 0xFFC0FF, .font = {"Arial", 12, true}},
+             {.name = "Command3", .caption = "Empezar", .rect = {5760, 2880, 3375, 615}, .colour = 0x80FFFF, .font = arial18}},
+            digits("Command1", {"1", "1", "3", "8", "4", "7"}, column(0), vb::Green),
+            elements({.name = "Text1", .kind = Kind::TextBox, .caption = "-", .font = {"MS Sans Serif", 13.5, true}, .visible = false},
+                     {{.rect = {4440, 5160, 615, 735}}, {.rect = {5280, 5160, 615, 735}}, {.rect = {6120, 5160, 615, 735}},
+                      {.rect = {6960, 5160, 615, 735}}}),
+            digits("Command2", {"6", "9", "4"}, 5880, 0xFF00FF),
+            {{.name = "Label1", .kind = Kind::Label, .caption = "Label1", .rect = {5760, 120, 1935, 495}}},
+            cellRow({.name = "Shape1", .kind = Kind::Shape, .visible = false}, {1200, 5760, 495, 495}, 480, 16),
+            {line("Line2", {5640, 1680}, {8880, 1680}, 3), line("Line1", {5640, 720}, {5640, 2520}, 3)},
+        }),
+    };
+}

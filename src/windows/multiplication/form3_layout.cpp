@@ -1,0 +1,42 @@
+// The written-multiplication window as laid out at design time. Row order is
+// stacking order: the first row lies on top.
+#include "windows/multiplication/form3.h"
+
+FormLayout Form3::design()
+{
+    const FontStyle arial24{"Arial", 24, true};
+    const FontStyle arial18{"Arial", 18, true};
+    const ControlLayout cell{.colour = vb::White, .font = arial24};
+    // Cells i = 0, 1, … of a row whose cell 0 stands in column `first`, at this top.
+    auto row = [&](const char *name, int first, int top, int count, const char *caption = "") {
+        ControlLayout s = cell;
+        s.name = name;
+        s.caption = caption;
+        return cellRow(s, {ColumnLeft(first), top, 735, 735}, -ColumnStep, count);
+    };
+    return {
+        .rect = {15, -90, 9345, 7200},
+        .controls = table({
+            cellRow({.name = "Command9", .caption = "0", .colour = 0xFFFFC0, .font = {"Arial", 9.75, true}},
+                    {ColumnLeft(1) + 120, 0, 375, 375}, -ColumnStep, 4),
+            {{.name = "Command8", .index = 0, .caption = "SALIR", .rect = {120, 6240, 2535, 855}, .colour = vb::Green, .font = arial18},
+             {.name = "Command8", .index = 1, .caption = "RESULTADOS", .rect = {2760, 6240, 3615, 855}, .colour = 0xFF00FF,
+              .font = arial18},
+             {.name = "Command8", .index = 2, .caption = "FONDOS", .rect = {6480, 6240, 2655, 855}, .colour = 0x00FFFF,
+              .font = arial18},
+             {.name = "Vorlando1", .kind = Kind::Vorlando, .rect = {480, 600, 1695, 1575}}},
+            row("Command6", 0, 4800, 7),
+            row("Command5", 1, 3600, 6),
+            row("Command4", 0, 2640, 6),
+            elements({.name = "Command7", .colour = vb::White, .picture = ":/pictures/bird.png", .accessibleName = "Comprobar la fila"},
+                     {{.rect = {7320, 2640, 1215, 735}}, {.rect = {7320, 3600, 1215, 735}}, {.rect = {7320, 4800, 1215, 735}}}),
+            elements({.name = "Command3", .colour = vb::White, .font = {"MS Sans Serif", 18, true},
+                      .picture = ":/pictures/arrow_left.png", .accessibleName = "Otra multiplicación"},
+                     {{.rect = {7800, 480, 735, 735}}, {.rect = {7800, 1440, 735, 735}}}),
+            row("Command2", 0, 1440, 2, "5"),
+            row("Command1", 0, 480, 5, "2"),
+            {line("Line4", {960, 4560}, {6600, 4560}, 5), line("Line3", {4080, 2160}, {4680, 1560}, 5),
+             line("Line2", {4080, 1560}, {4680, 2160}, 5), line("Line1", {1920, 2400}, {6600, 2400}, 5)},
+        }),
+    };
+}

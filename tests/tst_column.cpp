@@ -666,7 +666,7 @@ private slots:
         QVERIFY(m->isVisible());
         QCOMPARE(m->pos(), f->pos());
         QCOMPARE(m->Command9[0]->Caption(), QString());
-        QCOMPARE(m->MultiplicationTitle, QStringLiteral("Multiplicación"));
+        QCOMPARE(m->MultiplicationTitle, QStringLiteral("Multiplicación: "));
         Sound::requests().clear();
         click(m->Command8[1]);
         QCOMPARE(Sound::requests(), QStringList{"/sonidos/historial.wav"});

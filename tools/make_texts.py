@@ -16,7 +16,7 @@ FILES = {
         "bien", "mal", "¡MUY BIEN!", "REPASA",
     ],
     "idioma/formulariomulti.txt": [
-        "SALIR", "RESULTADOS", "FONDOS", "Multiplicación", "¡MUY BIEN!", "REPASA",
+        "SALIR", "RESULTADOS", "FONDOS", "Multiplicación: ", "¡MUY BIEN!", "REPASA",
     ],
     "idioma/presentacion.txt": ["Nombre", "ACEPTAR", "Escribe tu nombre"],
     "idioma/Resultados.txt": ["– tus resultados"],

@@ -171,6 +171,8 @@ class Line : public Placed<QWidget>
 public:
     explicit Line(QWidget *parent = nullptr);
     void setEnds(int x1, int y1, int x2, int y2, int widthPixels);
+    // Moves the first end only.
+    void setX1(int x1) { setEnds(x1, y1_, x2_, y2_, pen_); }
     int X1() const { return x1_; }
     int Y1() const { return y1_; }
     int X2() const { return x2_; }

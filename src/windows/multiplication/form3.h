@@ -13,11 +13,22 @@ public:
     void Form_Load() override;
 
     // Handlers, one per control and event.
+    void Command3_Click(int Index);
+    void Command4_Click(int Index);
+    void Command5_Click(int Index);
+    void Command6_Click(int Index);
+    void Command7_Click(int Index);
     void Command8_Click(int Index);
+    void Command9_Click(int Index);
 
     // The working grid: column k (0 = units, up to 6) has its cells at this Left.
     static constexpr int ColumnStep = 720;
     static constexpr int ColumnLeft(int k) { return 5640 - ColumnStep * k; }
+
+    // The three working rows, numbered as their check buttons Command7(0..2).
+    enum class Row { First = 0, Second = 1, Result = 2 };
+    // The cell of a working row that stands in column k (row 2 starts one column left of units).
+    CommandButton *WorkingCell(Row row, int column) const;
 
     // Controls, and the role each plays.
     ControlArray<CommandButton> Command1; // multiplicand digits; cell i stands in column i (read only)
@@ -29,14 +40,35 @@ public:
     ControlArray<CommandButton> Command7; // check buttons of row 1, row 2 and the result row
     ControlArray<CommandButton> Command8; // window commands: 0 back, 1 results, 2 background
     ControlArray<CommandButton> Command9; // carry boxes; box j stands above multiplicand column j + 1
-    Line *Line1;                          // rule under the multiplier
+    Line *Line1;                          // rule under the multiplier; its left end follows row 1
     Line *Line2, *Line3;                  // the multiplication sign
-    Line *Line4;                          // rule above the result row
+    Line *Line4;                          // rule above the result row; its left end follows the result row
     Vorlando *Vorlando1;                  // right or wrong animation after a check
 
+    // How many multiplier digits are in use.
+    enum class MultiplierSize { TwoDigits = 1, OneDigit = 2 };
+
+    // State.
+    int MultiplicandLastIndex = 4; // highest multiplicand digit in use: 1..4 (two to five digits)
+    MultiplierSize MultiplierMode = MultiplierSize::TwoDigits;
+    int Multiplicand = 0;
+    int Multiplier = 0; // both digits, also when only the units digit is shown
     QString MultiplicationTitle;
     std::array<QString, 2> VerdictTexts;
 
 private:
     static FormLayout design();
+    const ControlArray<CommandButton> &Cells(Row row) const;
+    void DrawMultiplication();
+    void ClearWorking();
+    void ShowColumns();
+    void ShrinkToTwoDigits();
+    void UseOneDigitMultiplier();
+    void UseTwoDigitMultiplier();
+    void WriteDigit(Row row, int Index);
+    bool CheckRow(Row row);
+    void RecordExercise(int multiplier, bool wrong);
+
+    // The right digit of every working cell, by row and column, stored by the draw.
+    std::array<std::array<int, 7>, 3> RightDigits{};
 };

@@ -124,6 +124,7 @@ void resetProgram()
     Sound::requests().clear();
     script().clear();
     Random::setSource({});
+    Clock::setSecond(0);
 }
 
 void click(QWidget *w)

@@ -52,6 +52,16 @@ void apply(const std::optional<QStringList> &lines, std::initializer_list<std::f
 
 } // namespace Language
 
+namespace Clock {
+
+// How many milliseconds one second of the program lasts (tests shorten it);
+// measured on the monotonic clock, so midnight does not matter.
+int second();
+// Sets the length of a second; 0 restores the real one.
+void setSecond(int ms);
+
+} // namespace Clock
+
 namespace Random {
 
 // A uniform random number in [0, 1).

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 
 #include <QString>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -196,6 +197,10 @@ protected:
     template <class W> void onTick(Timer *t, void (W::*handler)()) { wire(t, &Timer::tick, handler); }
     template <class W> void onGifEnd(Vorlando *v, void (W::*handler)()) { wire(v, &Vorlando::GifEnd, handler); }
 
+    // Every wired handler runs through here; a window may hold a handler back
+    // while one of its own is still running.
+    virtual void dispatch(const std::function<void()> &handler) { handler(); }
+
     void paintEvent(QPaintEvent *) override;
     void closeEvent(QCloseEvent *e) override;
     // Whether the close box may close this window (the main window asks first).
@@ -205,13 +210,13 @@ private:
     template <class C, class Signal, class W> void wire(C *c, Signal signal, void (W::*handler)())
     {
         W *w = static_cast<W *>(this);
-        connect(c, signal, this, [w, handler] { (w->*handler)(); });
+        connect(c, signal, this, [this, w, handler] { dispatch([w, handler] { (w->*handler)(); }); });
     }
     template <class T, class Signal, class W> void wireArray(const ControlArray<T> &a, Signal signal, void (W::*handler)(int))
     {
         W *w = static_cast<W *>(this);
         for (auto [i, c] : a.items())
-            connect(c, signal, this, [w, handler, index = i] { (w->*handler)(index); });
+            connect(c, signal, this, [this, w, handler, index = i] { dispatch([w, handler, index] { (w->*handler)(index); }); });
     }
     QObject *create(const ControlLayout &s);
 

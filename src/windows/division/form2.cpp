@@ -1,9 +1,21 @@
 #include "windows/division/form2.h"
 
 #include "app/module1.h"
-#include "windows/column/form1.h"
 #include "windows/common/commands.h"
-#include "windows/forms.h"
+#include "windows/common/rules.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+constexpr vb::Colour LightCyan = 0xFFFF80; // a digit brought down or judged right
+const QString Empty = QStringLiteral("-");  // what an empty cell shows
+
+QString num(int v) { return QString::number(v); }
+
+} // namespace
 
 Form2::Form2() : Form(design())
 {
@@ -27,15 +39,31 @@ Form2::Form2() : Form(design())
     Line2 = control<Line>("Line2");
     Vorlando1 = control<Vorlando>("Vorlando1");
     Timer1 = control<Timer>("Timer1");
+    onClick(Command3, &Form2::Command3_Click);
+    onClick(Command4, &Form2::Command4_Click);
+    onClick(Command5, &Form2::Command5_Click);
+    onClick(Command6, &Form2::Command6_Click);
+    onClick(Command7, &Form2::Command7_Click);
+    onClick(Command8, &Form2::Command8_Click);
+    onClick(Command9, &Form2::Command9_Click);
+    onClick(Command11, &Form2::Command11_Click);
+    onClick(Command12, &Form2::Command12_Click);
     onClick(Command13, &Form2::Command13_Click);
+    onTick(Timer1, &Form2::Timer1_Timer);
 }
 
 void Form2::Form_Load()
 {
     CoverMainWindow(*this);
     Random::Randomize();
+    LightIndex = WrongCount = RightCount = DivisionsRight = DivisionsWrong = 0;
+    FirstGroupLong = false;
+    DividendLastIndex = 3;
+    DivisorLastIndex = 0;
     for (CommandButton *b : {Command9, Command2[1], Command2[2], Command1[4], Command1[5]})
         b->hide();
+    DrawDivision();
+    Level = 0;
     Language::apply(Language::read("/idioma/", "formulariodivision.txt", 10),
                     {[this](const QString &s) { Command13[0]->setCaption(s); },
                      [this](const QString &s) { Command13[1]->setCaption(s); },
@@ -47,6 +75,315 @@ void Form2::Form_Load()
                      [this](const QString &s) { PercentWords[1] = s; },
                      [this](const QString &s) { VerdictWords[0] = s; },
                      [this](const QString &s) { VerdictWords[1] = s; }});
+    Timer1->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- one handler at a time
+
+// A flash holds its handler for a second while the window goes on drawing. What
+// the child does meanwhile (a click, the close box) and the timer's ticks wait,
+// in order, and run when the handler has finished.
+void Form2::dispatch(const std::function<void()> &handler)
+{
+    if (Busy) {
+        Pending.push_back(handler);
+        return;
+    }
+    Busy = true;
+    handler();
+    while (!Pending.empty()) {
+        const auto next = Pending.front();
+        Pending.pop_front();
+        next();
+    }
+    Busy = false;
+}
+
+bool Form2::QueryClose()
+{
+    if (!Busy)
+        return true;
+    Pending.push_back([this] { close(); });
+    return false;
+}
+
+// ---------------------------------------------------------------- the grid
+
+const ControlArray<CommandButton> &Form2::RemainderRow(int row) const
+{
+    switch (row) {
+    case 1:
+        return Command5;
+    case 2:
+        return Command6;
+    case 3:
+        return Command7;
+    default:
+        return Command8;
+    }
+}
+
+CommandButton *Form2::RemainderCell(int row, int column) const { return RemainderRow(row)[column - (row - 1)]; }
+
+// ---------------------------------------------------------------- level, drawing and starting
+
+void Form2::Command4_Click()
+{
+    Level = Level == 2 ? 0 : Level + 1;
+    // The digits the new level shows are in place before the draw, so every one is fresh.
+    DivisorLastIndex = Level;
+    DividendLastIndex = DivisorLastIndex + 3;
+    for (int i = 1; i <= Command2.UBound(); ++i)
+        Command2[i]->setVisible(i <= DivisorLastIndex);
+    for (int i = 4; i <= Command1.UBound(); ++i)
+        Command1[i]->setVisible(i <= DividendLastIndex);
+    ResetDivision();
+    ExerciseReady = true;
+}
+
+void Form2::DrawDivision()
+{
+    using Random::Digit;
+    Command1[0]->setCaption(num(Digit(9, 1)));
+    Command2[0]->setCaption(num(Digit(8, 2)));
+    Dividend = 0;
+    Divisor = 0;
+    for (int i = 1; i <= DividendLastIndex; ++i)
+        Command1[i]->setCaption(num(Digit(10)));
+    for (int i = 0; i <= Level + 3; ++i)
+        Dividend = 10 * Dividend + captionValue(Command1[i]->Caption());
+    for (int i = 1; i <= DivisorLastIndex; ++i)
+        Command2[i]->setCaption(num(Digit(10)));
+    for (int i = 0; i <= Level; ++i)
+        Divisor = 10 * Divisor + captionValue(Command2[i]->Caption());
+    Label1->setCaption(num(Dividend) + QStringLiteral(" : ") + num(Divisor));
+    LightIndex = 0;
+}
+
+void Form2::ResetDivision()
+{
+    for (int row = 1; row <= 4; ++row)
+        for (CommandButton *cell : RemainderRow(row)) {
+            cell->setCaption(Empty);
+            cell->hide();
+            cell->setBackColor(vb::White);
+        }
+    for (CommandButton *cell : Command11) {
+        cell->setCaption(Empty);
+        cell->hide();
+        cell->setBackColor(vb::White);
+    }
+    for (TextBox *t : Text1)
+        t->setTextValue(Empty);
+    for (CommandButton *arrow : Command12) {
+        arrow->hide();
+        arrow->setEnabled(true);
+    }
+    BringDownCount = CurrentQuotientIndex = WrongCount = RightCount = 0;
+    QuotientChecked.fill(false);
+    DrawDivision();
+    for (Shape *light : Shape1)
+        light->hide();
+}
+
+void Form2::Command3_Click()
+{
+    Command3->setEnabled(false);
+    Command4->setEnabled(false);
+    if (!ExerciseReady)
+        ResetDivision();
+    Command11[0]->show();
+
+    int dividend = 0, divisor = 0;
+    for (int i = 0; i <= DividendLastIndex; ++i)
+        dividend = 10 * dividend + captionValue(Command1[i]->Caption());
+    for (int i = 0; i <= DivisorLastIndex; ++i)
+        divisor = 10 * divisor + captionValue(Command2[i]->Caption());
+    const QString quotient = num(dividend / divisor);
+    for (int k = 0; k < quotient.size() && k <= Text1.UBound(); ++k)
+        Text1[k]->setTextValue(quotient.mid(k, 1));
+
+    const QString digits = num(dividend);
+    const int g = dividend / 1000; // the first DivisorLastIndex + 1 digits
+    FirstGroupLong = g < divisor;
+    FirstGroupDigits = DivisorLastIndex + (FirstGroupLong ? 2 : 1);
+    FirstGroup = FirstGroupLong ? dividend / 100 : g;
+
+    // Every remainder, fixed now: row r + 1 extends row r's by the digit brought down.
+    Remainder[1] = FirstGroup % divisor;
+    for (int r = 1; r < 4 && FirstGroupDigits + r - 1 < digits.size(); ++r)
+        Remainder[r + 1] = (Remainder[r] * 10 + digits.at(FirstGroupDigits + r - 1).digitValue()) % divisor;
+
+    for (int j = 0; j < FirstGroupDigits; ++j)
+        RemainderCell(1, j)->show();
+    Command12[FirstGroupDigits - 1]->show();
+    ExerciseReady = false;
+}
+
+// ---------------------------------------------------------------- writing digits
+
+void Form2::WriteDigit(CommandButton *cell)
+{
+    Sound::play("/sonidos/pulsa.wav");
+    digitUp(cell);
+}
+
+void Form2::Command5_Click(int Index) { WriteDigit(Command5[Index]); }
+
+void Form2::Command6_Click(int Index) { WriteDigit(Command6[Index]); }
+
+void Form2::Command7_Click(int Index) { WriteDigit(Command7[Index]); }
+
+void Form2::Command8_Click(int Index) { WriteDigit(Command8[Index]); }
+
+void Form2::Command11_Click(int Index)
+{
+    digitUp(Command11[Index]);
+    // The next quotient cell appears only as far as the quotient reaches.
+    if (Index < Text1.UBound() && Text1[Index + 1]->Text() != Empty)
+        Command11[Index + 1]->show();
+    if (CurrentQuotientIndex != Index)
+        QuotientIndexMoved = true;
+    CurrentQuotientIndex = Index;
+    Sound::play("/sonidos/pulsa.wav");
+}
+
+// Arrow Index brings dividend digit Index + 1 down beside the remainder just written.
+void Form2::Command12_Click(int Index)
+{
+    ++BringDownCount;
+    StepWrong = false;
+    const int row = BringDownCount;
+    if (row <= 3) {
+        CommandButton *brought = RemainderCell(row, Index + 1);
+        brought->show();
+        brought->setBackColor(LightCyan);
+        brought->setCaption(Command1[Index + 1]->Caption());
+        for (int j = 0; j < FirstGroupDigits; ++j)
+            RemainderCell(row + 1, row + j)->show();
+        CheckRemainderRow(row, Remainder[row]);
+    }
+    if (Index + 1 <= DivisorLastIndex + 2)
+        Command12[Index + 1]->show();
+    if (Index == DivisorLastIndex + 2)
+        Command9->show();
+    Command12[Index]->setEnabled(false);
+    ShowStepScore();
+}
+
+void Form2::Timer1_Timer()
+{
+    if (CurrentQuotientIndex > 0 && QuotientIndexMoved) {
+        StepWrong = false;
+        CheckQuotientDigit(CurrentQuotientIndex - 1);
+        ShowStepScore();
+    }
+    QuotientIndexMoved = false;
+}
+
+// ---------------------------------------------------------------- checking
+
+// Units digit first; an empty cell counts as 0 and is filled in when right.
+void Form2::CheckRemainderRow(int row, int R)
+{
+    for (int j = FirstGroupDigits - 1; j >= 0; --j, R /= 10) {
+        CommandButton *cell = RemainderCell(row, row - 1 + j);
+        const int e = R % 10;
+        Judge(cell, captionValue(cell->Caption()) == e, num(e));
+    }
+}
+
+void Form2::CheckQuotientDigit(int k)
+{
+    QuotientChecked[k] = true;
+    Judge(Command11[k], Command11[k]->Caption() == Text1[k]->Text(), Text1[k]->Text());
+}
+
+// A right digit turns light cyan; a wrong one flashes, turns red and shows the
+// right digit. Either switches on the next light, while there is one.
+void Form2::Judge(CommandButton *cell, bool right, const QString &rightDigit)
+{
+    if (right) {
+        cell->setBackColor(LightCyan);
+        if (cell->Caption() == Empty)
+            cell->setCaption(rightDigit);
+        ++RightCount;
+    } else {
+        FlashCell(cell);
+        cell->setBackColor(vb::Red);
+        cell->setCaption(rightDigit);
+        ++WrongCount;
+        StepWrong = true;
+    }
+    if (LightIndex <= Shape1.UBound()) {
+        Shape1[LightIndex]->setFillColor(right ? vb::Green : vb::Red);
+        Shape1[LightIndex]->show();
+        ++LightIndex;
+    }
+}
+
+// One second of colours 10 to 15 of the palette. The window goes on drawing, the
+// child's clicks wait until the second is over (see dispatch).
+void Form2::FlashCell(CommandButton *cell)
+{
+    QEventLoop second;
+    auto nextColour = [cell] {
+        cell->setBackColor(vb::paletteColour(static_cast<int>(std::nearbyint(Random::Rnd() * 5 + 10))));
+        cell->repaint();
+    };
+    nextColour();
+    QTimer colours;
+    colours.setInterval(40);
+    QObject::connect(&colours, &QTimer::timeout, cell, nextColour);
+    colours.start();
+    QTimer::singleShot(Clock::second(), &second, &QEventLoop::quit);
+    second.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form2::ShowPercentages()
+{
+    const int total = qMax(1, RightCount + WrongCount);
+    Command10[0]->setCaption(num(RightCount * 100 / total) + QStringLiteral(" % ") + PercentWords[0]);
+    Command10[1]->setCaption(num(WrongCount * 100 / total) + QStringLiteral(" % ") + PercentWords[1]);
+}
+
+void Form2::ShowStepScore()
+{
+    ShowPercentages();
+    Vorlando1->setFile(AppFolder::resource(StepWrong ? "/gifs/no.gif" : "/gifs/si.gif"));
+}
+
+// ---------------------------------------------------------------- finishing
+
+void Form2::Command9_Click()
+{
+    if (FirstGroupLong)
+        CheckRemainderRow(3, Remainder[3]);
+    else
+        CheckRemainderRow(4, Remainder[4]);
+    CheckQuotientDigit(CurrentQuotientIndex);
+    // Every quotient digit that no check has seen is checked now, left to right:
+    // an unwritten one is wrong.
+    for (int k = 0; k <= Text1.UBound() && Text1[k]->Text() != Empty; ++k)
+        if (!QuotientChecked[k]) {
+            Command11[k]->show();
+            CheckQuotientDigit(k);
+        }
+    Command9->hide();
+    Command3->setEnabled(true);
+    Command4->setEnabled(true);
+    ShowPercentages();
+
+    const bool faultless = WrongCount == 0;
+    Sound::play(faultless ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
+    Vorlando1->setFile(AppFolder::resource(faultless ? "/gifs/si.gif" : "/gifs/no.gif"));
+    if (faultless)
+        Command10[2]->setCaption(num(++DivisionsRight) + QLatin1Char(' ') + VerdictWords[0]);
+    else
+        Command10[3]->setCaption(num(++DivisionsWrong) + QLatin1Char(' ') + VerdictWords[1]);
+    addResultsLine(QStringLiteral("DIVISIÓN ") + num(Dividend) + QStringLiteral(" : ") + num(Divisor) + QStringLiteral(" = ") +
+                   num(Dividend / Divisor) + QStringLiteral(" + RESTO - ") + num(Dividend % Divisor) + QStringLiteral(" ** ") +
+                   VerdictWords[faultless ? 0 : 1] + QStringLiteral(" **"));
 }
 
 void Form2::Command13_Click(int Index) { SecondaryWindowCommand(*this, Index); }

@@ -4,6 +4,8 @@
 #include "ui/form.h"
 
 #include <array>
+#include <deque>
+#include <functional>
 
 class Form2 : public Form
 {
@@ -13,7 +15,20 @@ public:
     void Form_Load() override;
 
     // Handlers, one per control and event.
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click(int Index);
+    void Command6_Click(int Index);
+    void Command7_Click(int Index);
+    void Command8_Click(int Index);
+    void Command9_Click();
+    void Command11_Click(int Index);
+    void Command12_Click(int Index);
     void Command13_Click(int Index);
+    void Timer1_Timer();
+
+    // The cell of remainder row 1..4 that stands in dividend column 0..5.
+    CommandButton *RemainderCell(int row, int column) const;
 
     // Controls, and the role each plays. Columns are the dividend's digit
     // positions, 0 (leftmost) to 5; all cells of one column stand one above the other.
@@ -37,9 +52,44 @@ public:
     Vorlando *Vorlando1;                   // yes or no animation after each check
     Timer *Timer1;                         // checks the quotient digit left behind, every 500 ms
 
+    // State.
+    int Level = 0;            // divisor digits minus one
+    int DivisorLastIndex = 0; // highest Command2 in use
+    int DividendLastIndex = 3; // highest Command1 in use, DivisorLastIndex + 3
+    int Dividend = 0, Divisor = 1;
+    int FirstGroup = 0;       // the leading dividend digits that give the first quotient digit
+    int FirstGroupDigits = 0; // how many they are; every remainder row has this many cells
+    bool FirstGroupLong = false; // the first group has one digit more than the divisor
+    bool ExerciseReady = false;  // the level command drew the division the next start works
+    int BringDownCount = 0;
+    std::array<int, 5> Remainder{}; // Remainder[r]: the remainder written in row r (1..4)
+    int RightCount = 0, WrongCount = 0; // digits judged in this division
+    int LightIndex = 0;                 // the next light to switch on
+    bool StepWrong = false;             // the latest check found a wrong digit
+    int CurrentQuotientIndex = 0;       // the quotient cell clicked last
+    bool QuotientIndexMoved = false;    // and it differs from the one before
+    int DivisionsRight = 0, DivisionsWrong = 0;
     std::array<QString, 2> PercentWords;
     std::array<QString, 2> VerdictWords;
 
+protected:
+    void dispatch(const std::function<void()> &handler) override;
+    bool QueryClose() override;
+
 private:
     static FormLayout design();
+    const ControlArray<CommandButton> &RemainderRow(int row) const;
+    void DrawDivision();
+    void ResetDivision();
+    void WriteDigit(CommandButton *cell);
+    void CheckRemainderRow(int row, int R);
+    void CheckQuotientDigit(int k);
+    void Judge(CommandButton *cell, bool right, const QString &rightDigit);
+    void FlashCell(CommandButton *cell);
+    void ShowStepScore();
+    void ShowPercentages();
+
+    std::array<bool, 4> QuotientChecked{}; // which quotient digits a check has seen since the start
+    bool Busy = false;                      // a handler is running (a flash included)
+    std::deque<std::function<void()>> Pending; // what came meanwhile, in order
 };

@@ -78,6 +78,7 @@ private slots:
         const QByteArray bytes = readAll("/sonidos/" + name);
         const Wave w = parseWave(bytes);
         QCOMPARE(w.format, 1); // PCM
+        QVERIFY(Sound::plausibleClip(dataDir + "/sonidos/" + name)); // the player takes it
         QCOMPARE(w.channels, 1);
         QCOMPARE(w.bits, 16);
         const double seconds = w.samples.size() / 2.0 / w.rate;

@@ -33,18 +33,24 @@ QString resource(const QString &relative);
 namespace Sound {
 
 // Plays a clip asynchronously; a new request cuts off the clip still playing.
-// A missing or unreadable file gives the platform's beep (or silence).
+// A missing, unreadable or implausible file gives the platform's beep (or silence).
 void play(const QString &relative);
 // Every relative path asked for, in order (tests read and clear it).
 QStringList &requests();
+// Whether a file is plausibly a short sound clip: a regular file of at most
+// MaxClipBytes, RIFF/WAVE with PCM samples, whose data fits in the file.
+bool plausibleClip(const QString &file);
+constexpr qint64 MaxClipBytes = 4 * 1024 * 1024;
 
 } // namespace Sound
 
 namespace Language {
 
 // Reads up to count lines of the text file folder + name, found under exactly
-// that name, decoded from Windows-1252, line ends removed and nothing else.
-// No value when the file is missing or present under another case.
+// that name as a regular file, decoded from Windows-1252 (or from UTF-8 or
+// UTF-16 when the file says so), line ends removed and nothing else but control
+// characters, each line cut at a few hundred characters. No value when the file
+// is missing, present under another case, or not a regular file.
 std::optional<QStringList> read(const QString &relativeFolder, const QString &name, int count);
 
 // Hands line n to destination n, as far as there are lines.

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
@@ -298,7 +299,8 @@ void Vorlando::setFile(const QString &path)
         movie_->stop();
         delete movie_;
     }
-    if (!path.isEmpty()) {
+    // Only a regular file: a pipe in its place would never finish loading.
+    if (QFileInfo(path).isFile()) {
         auto *m = new QMovie(path, QByteArray(), this);
         if (m->isValid() && m->frameCount() != 0 && m->jumpToFrame(0)) {
             movie_ = m;

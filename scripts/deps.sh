@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-liberation
   xvfb xauth
+  # building and checking the Debian package
+  dpkg-dev file python3 desktop-file-utils appstream x11-apps
 )
 
 missing=()

@@ -410,13 +410,40 @@ def pic_arrow_left():
     return c.result()
 
 
-def pic_icon():
-    c = Canvas(32, 32)
-    c.rrect(1, 1, 31, 31, 7, (255, 200, 60, 255), (200, 120, 20, 255), 1.2)
-    c.text(16, 11, "1+2", 11, (40, 70, 200, 255))
-    c.rrect(6, 17.5, 26, 19.5, 1, (60, 40, 30, 255))
-    c.text(16, 25, "3", 11, (220, 40, 60, 255))
+def pic_icon(n=32):
+    """The program's icon at n × n pixels: a sum written on an orange card."""
+    k = n / 32
+    c = Canvas(n, n)
+    c.rrect(1 * k, 1 * k, 31 * k, 31 * k, 7 * k, (255, 200, 60, 255), (200, 120, 20, 255), 1.2 * k)
+    c.text(16 * k, 11 * k, "1+2", 11 * k, (40, 70, 200, 255))
+    c.rrect(6 * k, 17.5 * k, 26 * k, 19.5 * k, 1 * k, (60, 40, 30, 255))
+    c.text(16 * k, 25 * k, "3", 11 * k, (220, 40, 60, 255))
     return c.result()
+
+
+ICON_SVG = """<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <rect x="1.6" y="1.6" width="28.8" height="28.8" rx="6.4" fill="#ffc83c" stroke="#c87814" stroke-width="1.2"/>
+  <text x="16" y="14.9" font-family="Liberation Sans, Arial, sans-serif" font-weight="bold" font-size="11"
+        text-anchor="middle" fill="#2846c8" stroke="none">1+2</text>
+  <rect x="6" y="17.5" width="20" height="2" rx="1" fill="#3c281e" stroke="none"/>
+  <text x="16" y="28.9" font-family="Liberation Sans, Arial, sans-serif" font-weight="bold" font-size="11"
+        text-anchor="middle" fill="#dc283c" stroke="none">3</text>
+</svg>
+"""
+
+
+def make_icons():
+    """The desktop icons in the hicolor theme: PNG at the usual sizes and SVG."""
+    root = os.path.join(ROOT, "packaging", "icons", "hicolor")
+    for n in (16, 22, 24, 32, 48, 64, 128, 256):
+        folder = os.path.join(root, "%dx%d" % (n, n), "apps")
+        os.makedirs(folder, exist_ok=True)
+        pic_icon(n).save(os.path.join(folder, "cuentas.png"), optimize=True)
+    folder = os.path.join(root, "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "cuentas.svg"), "w") as f:
+        f.write(ICON_SVG)
 
 
 def pic_card():
@@ -466,10 +493,12 @@ def make_pictures():
 
 
 if __name__ == "__main__":
-    what = sys.argv[1:] or ["gifs", "backgrounds", "pictures"]
+    what = sys.argv[1:] or ["gifs", "backgrounds", "pictures", "icons"]
     if "gifs" in what:
         make_gifs()
     if "backgrounds" in what:
         make_backgrounds()
     if "pictures" in what:
         make_pictures()
+    if "icons" in what:
+        make_icons()

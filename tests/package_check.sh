@@ -40,7 +40,7 @@ done
 # of its language file: a run with that label changed must look different there.
 label() { # the name label of the presentation window, centred on a 1024 × 768 screen
   local out=$1
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24 -br" bash -c '
     "$0" >/dev/null 2>&1 & pid=$!
     sleep 3
     kill -0 $pid || exit 3

@@ -2,8 +2,11 @@
 #include "testkit.h"
 
 #include "app/module1.h"
+#include "ui/controls.h"
 
 #include <QDir>
+#include <QMap>
+#include <QtEndian>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
@@ -11,11 +14,22 @@
 #include <QSoundEffect>
 #include <QStringDecoder>
 #include <QTest>
+#include <cmath>
 #include <QtEndian>
 
 namespace {
 
 const QString dataDir = QStringLiteral(CUENTAS_DATA_DIR);
+
+double contrast(const QColor &a, const QColor &b)
+{
+    auto lum = [](const QColor &c) {
+        auto ch = [](int v) { const double x = v / 255.0; return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4); };
+        return 0.2126 * ch(c.red()) + 0.7152 * ch(c.green()) + 0.0722 * ch(c.blue());
+    };
+    const double la = lum(a), lb = lum(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
 
 QByteArray readAll(const QString &relative)
 {
@@ -102,6 +116,52 @@ private slots:
         QCOMPARE(seen.size(), 9);
     }
 
+    void soundLevels()
+    {
+        // Loudness: the mean power of the 50 ms windows within 20 dB of the loudest one.
+        auto samples = [](const QString &name) {
+            const QByteArray b = parseWave(readAll("/sonidos/" + name)).samples;
+            QVector<double> v;
+            for (qsizetype i = 0; i + 1 < b.size(); i += 2)
+                v << qFromLittleEndian<qint16>(b.constData() + i) / 32768.0;
+            return v;
+        };
+        auto loudness = [](const QVector<double> &v) {
+            const int win = 1102;
+            QVector<double> powers;
+            for (int i = 0; i < v.size(); i += win) {
+                double sum = 0;
+                const int n = qMin(win, int(v.size()) - i);
+                for (int j = 0; j < n; ++j)
+                    sum += v[i + j] * v[i + j];
+                powers << sum / n;
+            }
+            const double top = *std::max_element(powers.begin(), powers.end());
+            double sum = 0;
+            int kept = 0;
+            for (double p : powers)
+                if (p >= top / 100)
+                    sum += p, ++kept;
+            return 10 * std::log10(sum / kept);
+        };
+        QMap<QString, double> level;
+        for (const QString &n : QDir(dataDir + "/sonidos").entryList(QDir::Files))
+            level[n] = loudness(samples(n));
+        const double right = level.take("acierto.wav"), wrong = level.take("fallo.wav");
+        for (auto it = level.begin(); it != level.end(); ++it)
+            QVERIFY2(qAbs(it.value() - right) <= 1.5, qPrintable(it.key() + ": " + QString::number(it.value() - right)));
+        QVERIFY2(right - wrong >= 3 && right - wrong <= 6, qPrintable(QString::number(right - wrong)));
+        // The operation sound does not begin like the right-answer jingle: another first note.
+        auto crossings = [](const QVector<double> &v) {
+            int n = 0;
+            for (int i = 1; i < 882; ++i) // the first 40 ms
+                n += (v[i - 1] < 0) != (v[i] < 0);
+            return n;
+        };
+        const int a = crossings(samples("acierto.wav")), o = crossings(samples("operacion.wav"));
+        QVERIFY2(qAbs(a - o) > a / 20, qPrintable(QStringLiteral("%1 %2").arg(a).arg(o)));
+    }
+
     void animations_data()
     {
         QTest::addColumn<QString>("name");
@@ -129,16 +189,23 @@ private slots:
         QVERIFY(first.hasAlphaChannel());
         QCOMPARE(qAlpha(first.pixel(0, 0)), 0); // transparent background
         QCOMPARE(reader.loopCount(), loopsForEver ? -1 : 0);
+        // the same animation twice the size, for screens at 2×
+        QImageReader sharp(dataDir + "/gifs/" + QString(name).replace(".gif", "@2x.gif"));
+        QCOMPARE(sharp.size(), 2 * size);
+        QCOMPARE(sharp.imageCount(), reader.imageCount());
+        QCOMPARE(sharp.loopCount(), reader.loopCount());
     }
 
     void backgrounds()
     {
-        const QStringList names = QDir(dataDir + "/Fondos").entryList(QDir::Files, QDir::Name);
+        QStringList names = QDir(dataDir + "/Fondos").entryList(QDir::Files, QDir::Name);
+        names.removeIf([](const QString &n) { return n.contains("@2x."); });
         QVERIFY(names.size() >= 4);
         for (const QString &n : names) {
             const QImage img(dataDir + "/Fondos/" + n);
             QVERIFY2(!img.isNull(), qPrintable(n));
-            QVERIFY(img.width() >= 645 && img.height() >= 491); // the largest window
+            QCOMPARE(img.size(), QSize(645, 491)); // the largest window: nothing cut
+            QCOMPARE(QImage(dataDir + "/Fondos/" + QString(n).replace(".", "@2x.")).size(), 2 * img.size());
             // soft: no darker than a pale tint, so black digits stay readable
             qint64 sum = 0;
             for (int y = 0; y < img.height(); y += 7)
@@ -222,25 +289,58 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("minus") << "minus.png" << QSize(34, 8);
-        QTest::newRow("baby") << "baby.png" << QSize(45, 44);
-        QTest::newRow("dinosaur") << "dino.png" << QSize(55, 45);
-        QTest::newRow("runner") << "runner.png" << QSize(41, 50);
-        QTest::newRow("clock") << "clock.png" << QSize(64, 64);
-        QTest::newRow("clock crossed out") << "clock_off.png" << QSize(64, 64);
-        QTest::newRow("arrow down") << "arrow_down.png" << QSize(40, 40);
-        QTest::newRow("bird") << "bird.png" << QSize(68, 56);
-        QTest::newRow("green arrow") << "arrow_left.png" << QSize(32, 32);
-        QTest::newRow("presentation card") << "card.png" << QSize(457, 332);
-        QTest::newRow("icon") << "icon.png" << QSize(32, 32);
+        QTest::addColumn<QSize>("shown"); // what the button or window that carries it shows
+        QTest::newRow("minus") << "minus.png" << QSize(34, 8) << QSize(47, 47);
+        QTest::newRow("baby") << "baby.png" << QSize(45, 44) << QSize(47, 47);
+        QTest::newRow("dinosaur") << "dino.png" << QSize(55, 45) << QSize(47, 47);
+        QTest::newRow("runner") << "runner.png" << QSize(41, 50) << QSize(47, 47);
+        QTest::newRow("clock") << "clock.png" << QSize(64, 64) << QSize(47, 47);
+        QTest::newRow("clock crossed out") << "clock_off.png" << QSize(64, 64) << QSize(47, 47);
+        QTest::newRow("arrow down") << "arrow_down.png" << QSize(40, 40) << QSize(40, 40);
+        QTest::newRow("bird") << "bird.png" << QSize(68, 56) << QSize(79, 47);
+        QTest::newRow("green arrow") << "arrow_left.png" << QSize(32, 32) << QSize(47, 47);
+        QTest::newRow("presentation card") << "card.png" << QSize(457, 332) << QSize(457, 332);
+        QTest::newRow("icon") << "icon.png" << QSize(32, 32) << QSize(32, 32);
     }
     void storedPictures()
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
+        QFETCH(QSize, shown);
         const QPixmap p(":/pictures/" + name);
         QVERIFY(!p.isNull());
         QCOMPARE(p.size(), size);
+        // what is drawn lies whole within what its button shows
+        const QImage img = p.toImage();
+        QRect drawn;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qAlpha(img.pixel(x, y)) > 24)
+                    drawn |= QRect(x, y, 1, 1);
+        QVERIFY2(drawn.width() <= shown.width() && drawn.height() <= shown.height(),
+                 qPrintable(QStringLiteral("%1×%2").arg(drawn.width()).arg(drawn.height())));
+        // sharp on a screen at 2×: a picture twice the size, drawn at the size of the first
+        QCOMPARE(QPixmap(":/pictures/" + QString(name).replace(".png", "@2x.png")).size(), 2 * size);
+        const QPixmap sharp = loadPicture(":/pictures/" + name, 2.0);
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.deviceIndependentSize().toSize(), size);
+        QCOMPARE(loadPicture(":/pictures/" + name, 1.0).devicePixelRatio(), 1.0);
+    }
+
+    void minusReadsOnBothColours()
+    {
+        const QImage minus = QPixmap(":/pictures/minus.png").toImage();
+        for (vb::Colour back : {vb::Green, vb::Blue}) {
+            const QColor bg = vb::toQColor(back);
+            double best = 1;
+            for (int y = 0; y < minus.height(); ++y)
+                for (int x = 0; x < minus.width(); ++x) {
+                    const QColor c = QColor::fromRgba(minus.pixel(x, y));
+                    if (c.alpha() > 200)
+                        best = qMax(best, contrast(c, bg));
+                }
+            QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+        }
     }
 };
 

@@ -6,6 +6,14 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "windows/common/commands.h"
+#include "windows/forms.h"
+#include "windows/column/form1.h"
+#include "windows/division/form2.h"
+#include "windows/multiplication/form3.h"
+#include "windows/presentation/form4.h"
+
+#include <QSet>
+#include <cmath>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -142,6 +150,42 @@ private slots:
         QTest::qWait(200);
     }
 
+    void captionsReadableOnEveryBackColour()
+    {
+        // Every back colour a button of a window has, and those the checks give them.
+        QSet<vb::Colour> colours{vb::Blue, vb::Red, vb::White, vb::Green, 0xFFFF80, vb::ButtonFace};
+        for (int n = 10; n <= 15; ++n)
+            colours << vb::paletteColour(n);
+        Module1::PlayerName = "Ana";
+        for (QWidget *w : {static_cast<QWidget *>(forms().form1()), static_cast<QWidget *>(forms().form2()),
+                           static_cast<QWidget *>(forms().form3()), static_cast<QWidget *>(forms().form4())})
+            for (CommandButton *b : w->findChildren<CommandButton *>())
+                colours << b->BackColor();
+        QVERIFY2(colours.size() > 12, qPrintable(QString::number(colours.size())));
+        auto lum = [](QRgb c) {
+            auto ch = [](int v) { const double x = v / 255.0; return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4); };
+            return 0.2126 * ch(qRed(c)) + 0.7152 * ch(qGreen(c)) + 0.0722 * ch(qBlue(c));
+        };
+        for (vb::Colour colour : colours)
+            for (bool enabled : {true, false}) {
+                CommandButton b;
+                b.place(0, 0, 975, 1350);
+                b.setFont(QFont("Arial", 40, QFont::Bold));
+                b.setBackColor(colour);
+                b.setCaption("8");
+                b.setEnabled(enabled);
+                const QImage img = b.grab().toImage();
+                const double bg = lum(vb::toQColor(colour).rgb());
+                double best = 1;
+                for (int y = 10; y < img.height() - 10; ++y)
+                    for (int x = 10; x < img.width() - 10; ++x) {
+                        const double l = lum(img.pixel(x, y));
+                        best = qMax(best, (qMax(l, bg) + 0.05) / (qMin(l, bg) + 0.05));
+                    }
+                QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1 %2: %3").arg(colour, 6, 16, QChar('0')).arg(enabled).arg(best)));
+            }
+    }
+
     void backgroundStepWithoutFolder()
     {
         data->remove("/Fondos");
@@ -158,15 +202,16 @@ private slots:
     void fileListIsSortedByName()
     {
         data->remove("/Fondos");
-        for (const char *n : {"b.png", "C.png", "a.png", "10.png", "2.png"})
+        for (const char *n : {"b.png", "C.png", "a.png", "10.png", "2.png", "a@2x.png", "z@2x.png"})
             data->write(QStringLiteral("/Fondos/") + n, "x");
         FileList list;
         list.setPath(data->path("/Fondos/"));
         QStringList names;
         for (int i = 0; i < list.ListCount(); ++i)
             names << list.List(i);
-        QCOMPARE(names, QStringList({"10.png", "2.png", "C.png", "a.png", "b.png"}));
-        QCOMPARE(list.List(5), QString());
+        // a@2x.png is a.png for screens at 2×; z@2x.png, alone, is a picture of its own
+        QCOMPARE(names, QStringList({"10.png", "2.png", "C.png", "a.png", "b.png", "z@2x.png"}));
+        QCOMPARE(list.List(6), QString());
     }
 };
 

@@ -49,22 +49,43 @@ private slots:
         QCOMPARE(r->pos().y(), vb::toPixels(f->Top() + 80));
     }
 
-    void closedWindowComesBackWithOnlyNewLines()
+    void closeBoxKeepsTheLines()
     {
         Form1 *f = loadMainWindow();
         oneDigitAddition(f, 2, 3);
         click(f->Command5);
-        QCOMPARE(forms().form5()->List1->ListCount(), 1);
-        forms().form5()->close();
+        Form5 *r = forms().form5();
+        r->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!forms().isLoaded5());
+        QVERIFY(forms().isLoaded5() && !r->isVisible());
         typeNumber(f, 5);
         click(f->Command5);
-        // loaded again, hidden, with only the new line; the numbering goes on
-        QVERIFY(forms().isLoaded5());
-        QVERIFY(!forms().form5()->isVisible());
-        QCOMPARE(forms().form5()->List1->ListCount(), 1);
+        QCOMPARE(r->List1->ListCount(), 2); // the earlier line is still there
         QCOMPARE(lastLine(), QStringLiteral("2. Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"));
+        QVERIFY(!r->isVisible());
+        click(f->Command8[1]);
+        QVERIFY(r->isVisible());
+    }
+
+    void longNameStaysOnOneLine_data()
+    {
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("short") << "Ana" << false;
+        QTest::newRow("long") << "María de los Ángeles Fernández-Villaverde y Santamaría" << true;
+    }
+    void longNameStaysOnOneLine()
+    {
+        QFETCH(QString, player);
+        QFETCH(bool, cut);
+        loadMainWindow(player);
+        Label *heading = forms().form5()->Label1;
+        QCOMPARE(heading->Caption(), player + " – tus resultados");
+        const QFontMetrics m(heading->font());
+        QVERIFY(m.horizontalAdvance(heading->text()) <= heading->contentsRect().width());
+        QVERIFY(!heading->text().contains('\n') && !heading->wordWrap());
+        QCOMPARE(heading->text().endsWith(QChar(0x2026)), cut);
+        QVERIFY(heading->text().startsWith(player.left(10)));
     }
 };
 

@@ -18,42 +18,59 @@ def font(size, bold=True):
     return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
+SCALE = 1  # 1 for the pictures themselves, 2 for their @2x variants
+
+
 class Canvas:
-    """An RGBA drawing surface in final-size coordinates, stored S times larger."""
+    """An RGBA drawing surface in final-size coordinates (at 1×), stored S × SCALE
+    times larger; result() gives it at SCALE × its size."""
 
     def __init__(self, w, h, bg=(0, 0, 0, 0)):
         self.w, self.h = w, h
-        self.img = Image.new("RGBA", (w * S, h * S), bg)
+        self.s = S * SCALE
+        self.img = Image.new("RGBA", (int(w * self.s), int(h * self.s)), bg)
         self.d = ImageDraw.Draw(self.img)
 
     def _p(self, pts):
-        return [(x * S, y * S) for x, y in pts]
+        return [(x * self.s, y * self.s) for x, y in pts]
 
     def ellipse(self, cx, cy, rx, ry, fill, outline=None, width=1.0):
-        self.d.ellipse([(cx - rx) * S, (cy - ry) * S, (cx + rx) * S, (cy + ry) * S],
-                       fill=fill, outline=outline, width=int(width * S))
+        self.d.ellipse([(cx - rx) * self.s, (cy - ry) * self.s, (cx + rx) * self.s, (cy + ry) * self.s],
+                       fill=fill, outline=outline, width=int(width * self.s))
 
     def poly(self, pts, fill, outline=None, width=1.0):
         self.d.polygon(self._p(pts), fill=fill)
         if outline:
-            self.d.line(self._p(pts + pts[:1]), fill=outline, width=int(width * S), joint="curve")
+            self.d.line(self._p(pts + pts[:1]), fill=outline, width=int(width * self.s), joint="curve")
 
     def line(self, pts, fill, width):
-        self.d.line(self._p(pts), fill=fill, width=int(width * S), joint="curve")
+        self.d.line(self._p(pts), fill=fill, width=int(width * self.s), joint="curve")
         r = width / 2
         for x, y in (pts[0], pts[-1]):
             self.ellipse(x, y, r, r, fill)
 
     def rrect(self, x0, y0, x1, y1, r, fill, outline=None, width=1.0):
-        self.d.rounded_rectangle([x0 * S, y0 * S, x1 * S, y1 * S], radius=r * S, fill=fill,
-                                 outline=outline, width=int(width * S))
+        self.d.rounded_rectangle([x0 * self.s, y0 * self.s, x1 * self.s, y1 * self.s], radius=r * self.s, fill=fill,
+                                 outline=outline, width=int(width * self.s))
 
     def text(self, x, y, s, size, fill, anchor="mm", bold=True, stroke=0, stroke_fill=None):
-        self.d.text((x * S, y * S), s, font=font(int(size * S), bold), fill=fill, anchor=anchor,
-                    stroke_width=int(stroke * S), stroke_fill=stroke_fill)
+        self.d.text((x * self.s, y * self.s), s, font=font(int(size * self.s), bold), fill=fill, anchor=anchor,
+                    stroke_width=int(stroke * self.s), stroke_fill=stroke_fill)
 
-    def result(self):
-        return self.img.resize((self.w, self.h), Image.LANCZOS)
+    def result(self, fit=None):
+        """The picture at SCALE × its size. fit=(w, h): the drawing is first shrunk, if
+        need be, so that everything drawn fits a centred box of that size (the part of
+        the picture a button shows)."""
+        img = self.img
+        if fit:
+            box = img.getchannel("A").getbbox()
+            if box:
+                subject = img.crop(box)
+                k = min(1.0, fit[0] * self.s / subject.width, fit[1] * self.s / subject.height)
+                subject = subject.resize((max(1, int(subject.width * k)), max(1, int(subject.height * k))), Image.LANCZOS)
+                img = Image.new("RGBA", img.size, (0, 0, 0, 0))
+                img.paste(subject, ((img.width - subject.width) // 2, (img.height - subject.height) // 2))
+        return img.resize((int(self.w * SCALE), int(self.h * SCALE)), Image.LANCZOS)
 
 
 OUTLINE = (60, 40, 30, 255)
@@ -74,16 +91,16 @@ def face(c, cx, cy, r, smile=True):
     c.ellipse(cx - r * 0.55, cy + r * 0.25, r * 0.16, r * 0.1, (255, 150, 160, 255))
     c.ellipse(cx + r * 0.55, cy + r * 0.25, r * 0.16, r * 0.1, (255, 150, 160, 255))
     if smile:
-        c.d.arc([(cx - r * 0.35) * S, (cy - r * 0.05) * S, (cx + r * 0.35) * S, (cy + r * 0.5) * S],
-                20, 160, fill=(150, 40, 40, 255), width=int(max(1.0, r * 0.12) * S))
+        c.d.arc([(cx - r * 0.35) * c.s, (cy - r * 0.05) * c.s, (cx + r * 0.35) * c.s, (cy + r * 0.5) * c.s],
+                20, 160, fill=(150, 40, 40, 255), width=int(max(1.0, r * 0.12) * c.s))
     else:
-        c.d.arc([(cx - r * 0.3) * S, (cy + r * 0.3) * S, (cx + r * 0.3) * S, (cy + r * 0.7) * S],
-                200, 340, fill=(150, 40, 40, 255), width=int(max(1.0, r * 0.12) * S))
+        c.d.arc([(cx - r * 0.3) * c.s, (cy + r * 0.3) * c.s, (cx + r * 0.3) * c.s, (cy + r * 0.7) * c.s],
+                200, 340, fill=(150, 40, 40, 255), width=int(max(1.0, r * 0.12) * c.s))
 
 
 # ---------------------------------------------------------------- race runners
 
-def baby(w, h, t):
+def baby(w, h, t, fit=None):
     """A crawling baby facing right; t in [0, 1) is the phase of the crawl."""
     c = Canvas(w, h)
     k = w / 81.0
@@ -102,10 +119,10 @@ def baby(w, h, t):
     c.ellipse(hx, hy, 13 * k, 12.5 * k, skin, OUTLINE, 1.2 * k)
     c.line([(hx - 3 * k, hy - 12 * k), (hx, hy - 16 * k), (hx + 3 * k, hy - 13 * k)], (140, 90, 40, 255), 1.6 * k)
     face(c, hx + 2 * k, hy, 10 * k)
-    return c.result()
+    return c.result(fit)
 
 
-def dino(w, h, t):
+def dino(w, h, t, fit=None):
     """A walking long-necked dinosaur facing right."""
     c = Canvas(w, h)
     k = w / 81.0
@@ -122,40 +139,43 @@ def dino(w, h, t):
     hx, hy = bx + 31 * k, by - 30 * k + nod
     c.ellipse(hx, hy, 8 * k, 6 * k, green, OUTLINE, 1.2 * k)
     c.ellipse(hx + 2 * k, hy - 1.5 * k, 1.5 * k, 1.8 * k, (30, 30, 40, 255))
-    c.d.arc([(hx) * S, (hy) * S, (hx + 7 * k) * S, (hy + 4 * k) * S], 10, 150, fill=(60, 90, 40, 255), width=int(1.2 * k * S))
+    c.d.arc([(hx) * c.s, (hy) * c.s, (hx + 7 * k) * c.s, (hy + 4 * k) * c.s], 10, 150, fill=(60, 90, 40, 255), width=int(1.2 * k * c.s))
     for i in range(4):  # spots on the back
         c.ellipse(bx - 10 * k + i * 7 * k, by - 6 * k, 2.2 * k, 1.6 * k, (250, 220, 90, 255))
     for x, ph in ((bx - 10 * k, -1), (bx + 12 * k, 1)):
         limb(c, x, by + 5 * k, -20 * sw * ph, 16 * k, 6.5 * k, green)
-    return c.result()
+    return c.result(fit)
 
 
-def runner(w, h, t):
-    """A running cartoon figure facing right."""
+def runner(w, h, t, fit=None):
+    """A running cartoon figure facing right: legs and arms swing in opposition and
+    never line up, so both arms and both legs show in every frame."""
     c = Canvas(w, h)
     k = h / 73.0
     sw = math.sin(2 * math.pi * t)
     cx = w * 0.5
     hip = (cx, h * 0.58 - 1.5 * k * abs(sw))
     neck = (cx + 4 * k, hip[1] - 18 * k)
-    shirt, shorts, skin = (255, 120, 60, 255), (60, 90, 200, 255), (250, 205, 160, 255)
-    # back arm and leg
-    e = limb(c, *neck, 180 - 60 * sw, 9 * k, 4 * k, skin)
-    limb(c, *e, 180 - 60 * sw - 70, 8 * k, 3.5 * k, skin)
-    kx = limb(c, *hip, 45 * sw, 12 * k, 5 * k, shorts)
-    limb(c, *kx, 45 * sw - 40, 12 * k, 4.5 * k, skin)
+    shoulder = (neck[0] - 0.5 * k, neck[1] + 3 * k)
+    shirt, shorts, skin, far_skin = (255, 120, 60, 255), (60, 90, 200, 255), (250, 205, 160, 255), (225, 175, 135, 255)
+    # the far arm and leg, a little darker, behind the body
+    e = limb(c, *shoulder, 55 * sw + 10, 9 * k, 4 * k, far_skin)
+    limb(c, *e, 55 * sw + 95, 8 * k, 3.5 * k, far_skin)
+    kx = limb(c, *hip, -40 * sw - 8, 12 * k, 5 * k, (45, 70, 170, 255))
+    f = limb(c, *kx, -40 * sw - 50, 12 * k, 4.5 * k, far_skin)
+    c.ellipse(f[0] + 2 * k, f[1], 4 * k, 2.5 * k, (190, 30, 55, 255), OUTLINE, 1 * k)
     c.line([hip, neck], OUTLINE, 11.5 * k)
     c.line([hip, neck], shirt, 10 * k)
-    kx = limb(c, *hip, -45 * sw, 12 * k, 5 * k, shorts)
-    f = limb(c, *kx, -45 * sw - 40, 12 * k, 4.5 * k, skin)
+    kx = limb(c, *hip, 40 * sw + 8, 12 * k, 5 * k, shorts)
+    f = limb(c, *kx, 40 * sw - 30, 12 * k, 4.5 * k, skin)
     c.ellipse(f[0] + 2 * k, f[1], 4 * k, 2.5 * k, (220, 30, 60, 255), OUTLINE, 1 * k)
-    e = limb(c, *neck, 180 + 60 * sw, 9 * k, 4 * k, skin)
-    limb(c, *e, 180 + 60 * sw - 70, 8 * k, 3.5 * k, skin)
+    e = limb(c, *shoulder, -55 * sw - 10, 9 * k, 4 * k, skin)
+    limb(c, *e, -55 * sw + 75, 8 * k, 3.5 * k, skin)
     hx, hy = neck[0] + 3 * k, neck[1] - 10 * k
     c.ellipse(hx, hy, 10 * k, 10 * k, skin, OUTLINE, 1.2 * k)
-    c.d.chord([(hx - 10 * k) * S, (hy - 10 * k) * S, (hx + 10 * k) * S, (hy + 6 * k) * S], 180, 360, fill=(120, 70, 30, 255))
+    c.d.chord([(hx - 10 * k) * c.s, (hy - 10 * k) * c.s, (hx + 10 * k) * c.s, (hy + 6 * k) * c.s], 180, 360, fill=(120, 70, 30, 255))
     face(c, hx + 2 * k, hy + 1 * k, 8 * k)
-    return c.result()
+    return c.result(fit)
 
 
 # ---------------------------------------------------------------- feedback animations
@@ -170,17 +190,19 @@ def star_points(cx, cy, r_out, r_in, n=5, rot=-90):
 
 
 def happy_star(w, h, t):
-    """A smiling star that grows in, with sparkles circling it."""
+    """A smiling star that grows in with sparkles circling it, ending on the full
+    star. It keeps to the upper part of its square, so that the verdict written on
+    the button beneath stays readable."""
     c = Canvas(w, h)
     grow = min(1.0, t * 2.2)
     pulse = 1 + 0.06 * math.sin(2 * math.pi * t * 3)
-    r = min(w, h) * 0.36 * grow * pulse
-    cx, cy = w / 2, h / 2
+    r = min(w, h) * 0.27 * grow * pulse
+    cx, cy = w / 2, h * 0.34
     colors = [(255, 80, 80, 255), (60, 160, 255, 255), (80, 200, 90, 255), (200, 90, 230, 255)]
     for i in range(8):
         a = 2 * math.pi * (i / 8 + t)
-        d = min(w, h) * (0.2 + 0.25 * grow)
-        sx, sy = cx + d * math.cos(a), cy + d * math.sin(a)
+        d = min(w, h) * (0.15 + 0.25 * grow)
+        sx, sy = cx + d * math.cos(a), cy + 0.7 * d * math.sin(a)
         c.poly(star_points(sx, sy, min(w, h) * 0.06, min(w, h) * 0.025, 4, 0), colors[i % 4])
     if r > 2:
         c.poly(star_points(cx, cy, r, r * 0.5), (255, 215, 40, 255), (200, 120, 20, 255), max(1, r * 0.05))
@@ -271,31 +293,48 @@ def save_gif(path, frames, duration, loop):
 
 
 def make_gifs():
+    global SCALE
     os.makedirs(GIFS, exist_ok=True)
-    n = 8
-    save_gif(os.path.join(GIFS, "1.gif"), [baby(81, 73, i / n) for i in range(n)], 140, 0)
-    save_gif(os.path.join(GIFS, "2.gif"), [dino(81, 73, i / n) for i in range(n)], 110, 0)
-    save_gif(os.path.join(GIFS, "3.gif"), [runner(81, 73, i / n) for i in range(n)], 70, 0)
-    m = 16
-    save_gif(os.path.join(GIFS, "acierto2.gif"), [happy_star(97, 97, i / m) for i in range(m)] * 2, 80, None)
-    save_gif(os.path.join(GIFS, "si.gif"), [check_mark(65, 65, i / 9, True) for i in range(10)], 70, None)
-    save_gif(os.path.join(GIFS, "no.gif"), [check_mark(65, 65, i / 9, False) for i in range(10)], 70, None)
-    save_gif(os.path.join(GIFS, "acierto.gif"), [party_face(113, 105, i / m) for i in range(m)] * 2, 80, None)
-    save_gif(os.path.join(GIFS, "fallo.gif"), [thinking_face(113, 105, i / m) for i in range(m)] * 2, 90, None)
+    n, m = 8, 16
+    gifs = {
+        # the runners loop; a phase a quarter step on keeps the limbs apart in every frame
+        "1.gif": (lambda: [baby(81, 73, (i + 0.25) / n) for i in range(n)], 140, 0),
+        "2.gif": (lambda: [dino(81, 73, (i + 0.25) / n) for i in range(n)], 110, 0),
+        "3.gif": (lambda: [runner(81, 73, (i + 0.25) / n) for i in range(n)], 70, 0),
+        # one cycle, ending on the full star
+        "acierto2.gif": (lambda: [happy_star(97, 97, i / (m - 1)) for i in range(m)], 80, None),
+        "si.gif": (lambda: [check_mark(65, 65, i / 9, True) for i in range(10)], 70, None),
+        "no.gif": (lambda: [check_mark(65, 65, i / 9, False) for i in range(10)], 70, None),
+        "acierto.gif": (lambda: [party_face(113, 105, i / m) for i in range(m)] * 2, 80, None),
+        "fallo.gif": (lambda: [thinking_face(113, 105, i / m) for i in range(m)] * 2, 90, None),
+    }
+    for name, (frames, duration, loop) in gifs.items():
+        for SCALE, out in ((1, name), (2, name.replace(".gif", "@2x.gif"))):
+            save_gif(os.path.join(GIFS, out), frames(), duration, loop)
+    SCALE = 1
 
 
 # ---------------------------------------------------------------- backgrounds
 
-W_BG, H_BG = 700, 520
+# The size of the largest exercise window (the main window). Each background is
+# drawn at twice that size, for screens at 2×, and scaled down for the 1× picture.
+# What matters keeps clear of the windows' edges, and the pictures stay pale, so
+# that digits and buttons read well over them.
+W_BG, H_BG = 645, 491
+K = 2  # drawing scale of the backgrounds
 
 
 def gradient(top, bottom):
-    img = Image.new("RGB", (W_BG, H_BG))
+    img = Image.new("RGB", (W_BG * K, H_BG * K))
     d = ImageDraw.Draw(img)
-    for y in range(H_BG):
-        f = y / (H_BG - 1)
-        d.line([(0, y), (W_BG, y)], fill=tuple(int(a + (b - a) * f) for a, b in zip(top, bottom)))
+    for y in range(H_BG * K):
+        f = y / (H_BG * K - 1)
+        d.line([(0, y), (W_BG * K, y)], fill=tuple(int(a + (b - a) * f) for a, b in zip(top, bottom)))
     return img
+
+
+def box(x0, y0, x1, y1):
+    return [x0 * K, y0 * K, x1 * K, y1 * K]
 
 
 def bg_sky():
@@ -303,63 +342,68 @@ def bg_sky():
     d = ImageDraw.Draw(img)
     rnd = random.Random(1)
     for _ in range(9):
-        x, y, s = rnd.uniform(0, W_BG), rnd.uniform(20, H_BG - 60), rnd.uniform(30, 60)
+        x, y, s = rnd.uniform(30, W_BG - 30), rnd.uniform(20, H_BG - 60), rnd.uniform(28, 52)
         for dx, dy, r in ((0, 0, 1), (0.8, 0.15, 0.8), (-0.8, 0.2, 0.75), (0.3, -0.35, 0.7)):
-            d.ellipse([x + dx * s - r * s, y + dy * s - r * s * 0.7, x + dx * s + r * s, y + dy * s + r * s * 0.7], fill=(252, 253, 255))
-    return img.filter(ImageFilter.GaussianBlur(2))
+            d.ellipse(box(x + dx * s - r * s, y + dy * s - r * s * 0.7, x + dx * s + r * s, y + dy * s + r * s * 0.7), fill=(252, 253, 255))
+    return img.filter(ImageFilter.GaussianBlur(2 * K))
 
 
 def bg_meadow():
     img = gradient((225, 245, 255), (215, 245, 205))
     d = ImageDraw.Draw(img)
-    d.ellipse([-200, 330, 500, 800], fill=(200, 238, 185))
-    d.ellipse([300, 360, 1000, 820], fill=(190, 234, 175))
-    d.ellipse([560, 30, 660, 130], fill=(255, 244, 190))
+    d.ellipse(box(-180, 330, 460, 780), fill=(200, 238, 185))
+    d.ellipse(box(290, 350, 930, 800), fill=(190, 234, 175))
+    d.ellipse(box(128, 6, 188, 66), fill=(255, 244, 190))  # the sun, whole, between the columns
     rnd = random.Random(2)
-    for _ in range(60):
-        x, y = rnd.uniform(0, W_BG), rnd.uniform(380, H_BG)
+    for _ in range(55):
+        x, y = rnd.uniform(10, W_BG - 10), rnd.uniform(370, H_BG - 8)
         col = rnd.choice([(255, 215, 225), (255, 245, 200), (230, 220, 255)])
         for a in range(5):
             ang = a * 2 * math.pi / 5
-            d.ellipse([x + 5 * math.cos(ang) - 3, y + 5 * math.sin(ang) - 3, x + 5 * math.cos(ang) + 3, y + 5 * math.sin(ang) + 3], fill=col)
-        d.ellipse([x - 2, y - 2, x + 2, y + 2], fill=(255, 225, 150))
-    return img.filter(ImageFilter.GaussianBlur(1))
+            d.ellipse(box(x + 5 * math.cos(ang) - 3, y + 5 * math.sin(ang) - 3, x + 5 * math.cos(ang) + 3, y + 5 * math.sin(ang) + 3), fill=col)
+        d.ellipse(box(x - 2, y - 2, x + 2, y + 2), fill=(255, 225, 150))
+    return img.filter(ImageFilter.GaussianBlur(1 * K))
 
 
 def bg_sea():
     img = gradient((215, 240, 250), (190, 225, 240))
     d = ImageDraw.Draw(img)
-    for row in range(12):
-        y0 = 150 + row * 32
+    for row in range(11):
+        y0 = 150 + row * 31
         col = (205 - row * 2, 232 - row, 246)
-        pts = [(x, y0 + 8 * math.sin(x / 40 + row)) for x in range(0, W_BG + 10, 10)]
-        d.line(pts, fill=col, width=6)
-    d.ellipse([40, 30, 130, 120], fill=(255, 246, 200))
-    return img.filter(ImageFilter.GaussianBlur(1.5))
+        pts = [(x * K, (y0 + 8 * math.sin(x / 40 + row)) * K) for x in range(0, W_BG + 10, 5)]
+        d.line(pts, fill=col, width=6 * K)
+    d.ellipse(box(128, 6, 188, 66), fill=(255, 246, 200))
+    return img.filter(ImageFilter.GaussianBlur(1.5 * K))
 
 
 def bg_notebook():
-    img = Image.new("RGB", (W_BG, H_BG), (253, 252, 245))
+    img = Image.new("RGB", (W_BG * K, H_BG * K), (253, 252, 245))
     d = ImageDraw.Draw(img)
     for x in range(0, W_BG, 24):
-        d.line([(x, 0), (x, H_BG)], fill=(222, 232, 245), width=1)
+        d.line([(x * K, 0), (x * K, H_BG * K)], fill=(222, 232, 245), width=K)
     for y in range(0, H_BG, 24):
-        d.line([(0, y), (W_BG, y)], fill=(222, 232, 245), width=1)
-    d.line([(40, 0), (40, H_BG)], fill=(250, 205, 205), width=2)
+        d.line([(0, y * K), (W_BG * K, y * K)], fill=(222, 232, 245), width=K)
+    d.line([(122 * K, 0), (122 * K, H_BG * K)], fill=(250, 205, 205), width=2 * K)  # the margin, clear of the buttons
     return img
 
 
 def make_backgrounds():
     os.makedirs(FONDOS, exist_ok=True)
-    for name, make in (("1-cielo.jpg", bg_sky), ("2-prado.jpg", bg_meadow), ("3-mar.jpg", bg_sea), ("4-cuaderno.jpg", bg_notebook)):
-        make().save(os.path.join(FONDOS, name), quality=88)
+    for name in os.listdir(FONDOS):
+        os.remove(os.path.join(FONDOS, name))
+    for name, make in (("1-cielo", bg_sky), ("2-prado", bg_meadow), ("3-mar", bg_sea), ("4-cuaderno", bg_notebook)):
+        big = make()
+        big.save(os.path.join(FONDOS, name + "@2x.jpg"), quality=88)
+        big.resize((W_BG, H_BG), Image.LANCZOS).save(os.path.join(FONDOS, name + ".jpg"), quality=90)
 
 
 # ---------------------------------------------------------------- pictures stored in the windows
 
 def pic_minus():
+    """A white bar with a dark outline: it reads on the green and on the blue of the button."""
     c = Canvas(34, 8)
-    c.rrect(1, 1, 33, 7, 3, (30, 40, 90, 255))
+    c.rrect(1, 1, 33, 7, 3, (255, 255, 255, 255), (20, 30, 70, 255), 1.6)
     return c.result()
 
 
@@ -380,7 +424,7 @@ def pic_clock(w, crossed):
     if crossed:
         c.line([(8 * k, 8 * k), (56 * k, 58 * k)], (255, 255, 255, 255), 8 * k)
         c.line([(8 * k, 8 * k), (56 * k, 58 * k)], (200, 30, 30, 255), 5 * k)
-    return c.result()
+    return c.result(fit=(44, 44))  # whole inside its 49-pixel button
 
 
 def pic_arrow_down():
@@ -399,7 +443,7 @@ def pic_bird():
     c.ellipse(36, 25, 3.5, 4.5, (20, 20, 30, 255))
     c.ellipse(37, 23.5, 1.2, 1.2, (255, 255, 255, 255))
     c.ellipse(22, 38, 5, 3, (255, 160, 170, 255))
-    return c.result()
+    return c.result(fit=(66, 44))  # whole inside its 49-pixel-high button
 
 
 def pic_arrow_left():
@@ -453,18 +497,19 @@ def pic_card():
     c.rrect(12, 12, w - 12, h - 12, 13, None, (255, 170, 60, 255), 2)
     title = "Cuentas"
     colors = [(230, 60, 60), (250, 150, 30), (80, 180, 70), (40, 130, 230), (170, 80, 220), (230, 60, 140), (30, 170, 170)]
-    f = font(74 * S)
-    total = sum(f.getlength(ch) for ch in title) / S
+    f = font(74 * c.s)
+    total = sum(f.getlength(ch) for ch in title) / c.s
     x = (w - total) / 2 - 30
     for i, ch in enumerate(title):
         c.text(x, 92 + (4 if i % 2 else -4), ch, 74, colors[i % len(colors)] + (255,), anchor="ls", stroke=2.2, stroke_fill=(255, 255, 255, 255))
-        x += f.getlength(ch) / S
+        x += f.getlength(ch) / c.s
     c.text(x + 38, 92, "2.2", 40, (60, 60, 90, 255), anchor="ls")
     c.text(w / 2, 122, "diciembre de 2026", 20, (90, 90, 110, 255), bold=False)
     # a little row of sums as decoration
     for i, (s, col) in enumerate((("2+3", (230, 60, 60)), ("7-4", (80, 180, 70)), ("3x4", (40, 130, 230)), ("8:2", (170, 80, 220)))):
         cx = 85 + i * 96
-        c.rrect(cx - 38, 150, cx + 38, 196, 10, col + (40,), col + (255,), 2)
+        tint = tuple(int(b + (a - b) * 0.16) for a, b in zip(col, (255, 252, 240))) + (255,)  # opaque: the card never shows through
+        c.rrect(cx - 38, 150, cx + 38, 196, 10, tint, col + (255,), 2)
         c.text(cx, 173, s, 26, col + (255,))
     c.text(w / 2, 232, "Hecho por el equipo de Cuentas", 18, (60, 60, 90, 255))
     c.text(w / 2, 256, "cuentas@example.org", 17, (40, 100, 200, 255), bold=False)
@@ -474,22 +519,26 @@ def pic_card():
 
 
 def make_pictures():
+    global SCALE
     os.makedirs(PICS, exist_ok=True)
     pics = {
-        "minus.png": pic_minus(),
-        "baby.png": baby(45, 44, 0.15),
-        "dino.png": dino(55, 45, 0.15),
-        "runner.png": runner(41, 50, 0.2),
-        "clock.png": pic_clock(64, False),
-        "clock_off.png": pic_clock(64, True),
-        "arrow_down.png": pic_arrow_down(),
-        "bird.png": pic_bird(),
-        "arrow_left.png": pic_arrow_left(),
-        "card.png": pic_card(),
-        "icon.png": pic_icon(),
+        "minus.png": pic_minus,
+        # the speed pictures show whole inside their 49-pixel buttons
+        "baby.png": lambda: baby(45, 44, 0.15, fit=(44, 42)),
+        "dino.png": lambda: dino(55, 45, 0.15, fit=(46, 42)),
+        "runner.png": lambda: runner(41, 50, 0.2, fit=(40, 44)),
+        "clock.png": lambda: pic_clock(64, False),
+        "clock_off.png": lambda: pic_clock(64, True),
+        "arrow_down.png": pic_arrow_down,
+        "bird.png": pic_bird,
+        "arrow_left.png": pic_arrow_left,
+        "card.png": pic_card,
+        "icon.png": pic_icon,
     }
-    for name, img in pics.items():
-        img.save(os.path.join(PICS, name), optimize=True)
+    for name, make in pics.items():
+        for SCALE, out in ((1, name), (2, name.replace(".png", "@2x.png"))):
+            make().save(os.path.join(PICS, out), optimize=True)
+    SCALE = 1
 
 
 if __name__ == "__main__":

@@ -63,7 +63,8 @@ def noise_sweep(dur, vol):
 C5, D5, E5, F5, G5, A5, C6, E6, G4, E4 = 523.25, 587.33, 659.25, 698.46, 783.99, 880.0, 1046.5, 1318.5, 392.0, 329.63
 
 CLIPS = {
-    "operacion.wav": lambda: mix(note(C5, 0.22, decay=9), note(G5, 0.25, decay=9), 0.07),
+    # a rising fourth, D then G: not the first note of the right-answer jingle
+    "operacion.wav": lambda: mix(note(D5, 0.22, decay=9), note(G5, 0.25, decay=9), 0.07),
     "num.wav": lambda: note(E5, 0.16, shape="marimba", decay=18),
     "pulsa.wav": lambda: note(1200, 0.06, shape="marimba", decay=50, glide=0.5),
     "pulsa-.wav": lambda: note(900, 0.06, shape="marimba", decay=50, glide=-0.5),
@@ -78,20 +79,38 @@ CLIPS = {
 }
 
 
-def write(path, samples):
-    peak = max(abs(s) for s in samples) or 1.0
-    scale = 0.8 * 32767 / peak
+def loudness(samples):
+    """Loudness in dB of full scale: the mean power of the 50 ms windows that are
+    within 20 dB of the loudest one, so a clip's silent tail does not count."""
+    win = int(0.05 * RATE)
+    powers = [sum(v * v for v in samples[i:i + win]) / len(samples[i:i + win]) for i in range(0, len(samples), win)]
+    top = max(powers)
+    kept = [p for p in powers if p >= top / 100]
+    return 10 * math.log10(sum(kept) / len(kept))
+
+
+# Every clip at the same loudness, but for the wrong-answer clip, which is softer
+# than the right-answer one: a mistake is told, not shouted.
+TARGET = -17.0
+SOFTER = {"fallo.wav": 4.5}
+
+
+def write(path, samples, target):
+    gain = 10 ** ((target - loudness(samples)) / 20)
+    peak = max(abs(s) for s in samples) * gain
+    if peak > 0.97:  # never clipped
+        gain *= 0.97 / peak
     with wave.open(path, "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)
         w.setframerate(RATE)
-        w.writeframes(b"".join(struct.pack("<h", int(round(s * scale))) for s in samples))
+        w.writeframes(b"".join(struct.pack("<h", int(round(s * gain * 32767))) for s in samples))
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, make in CLIPS.items():
-        write(os.path.join(OUT, name), make())
+        write(os.path.join(OUT, name), make(), TARGET - SOFTER.get(name, 0.0))
 
 
 if __name__ == "__main__":

@@ -12,5 +12,7 @@ void PrepareApplication()
     QFont dialog(QStringLiteral("MS Sans Serif"));
     dialog.setPointSizeF(8.25);
     QApplication::setFont(dialog);
+    // A window without a title of its own shows the program's name.
+    QApplication::setApplicationName(QStringLiteral("Cuentas"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 }

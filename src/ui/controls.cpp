@@ -1,6 +1,8 @@
 #include "ui/controls.h"
 
+#include <QApplication>
 #include <QDir>
+#include <cmath>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QMovie>
@@ -9,15 +11,86 @@
 
 namespace {
 
-// Black text on light backgrounds, white on dark ones, so a digit stays readable.
-QColor captionColour(vb::Colour back)
+// Contrast of two colours as the accessibility guidelines measure it, 1 to 21.
+double luminance(const QColor &c)
 {
-    const QColor c = vb::toQColor(back);
-    const double luminance = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
-    return luminance < 110 ? QColor(Qt::white) : QColor(Qt::black);
+    auto channel = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+constexpr double ReadableContrast = 4.5;
+
+// How a caption is inked on its back colour: white on dark colours, black on
+// light ones; white that does not stand out enough (on pure red) gets a dark
+// outline. A locked button's caption is a little softer, never below the
+// readable contrast.
+struct Ink {
+    QColor fill;
+    QColor outline; // invalid: none
+};
+
+Ink captionInk(vb::Colour back, bool enabled)
+{
+    const QColor bg = vb::toQColor(back);
+    const double shade = 0.299 * bg.red() + 0.587 * bg.green() + 0.114 * bg.blue();
+    Ink ink{shade < 110 ? QColor(Qt::white) : QColor(Qt::black), QColor()};
+    if (contrast(ink.fill, bg) < ReadableContrast)
+        ink.outline = QColor(Qt::black);
+    if (!enabled && !ink.outline.isValid()) {
+        for (double t = 0.35; t > 0; t -= 0.05) {
+            const QColor soft((1 - t) * ink.fill.red() + t * bg.red(), (1 - t) * ink.fill.green() + t * bg.green(),
+                              (1 - t) * ink.fill.blue() + t * bg.blue());
+            if (contrast(soft, bg) >= ReadableContrast) {
+                ink.fill = soft;
+                break;
+            }
+        }
+    }
+    return ink;
 }
 
 } // namespace
+
+// ---------------------------------------------------------------- pictures
+
+qreal screenPixelRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
+
+namespace {
+QString doubleSizeName(const QString &path)
+{
+    const QFileInfo fi(path);
+    const QString suffix = fi.completeSuffix();
+    return fi.path() + QLatin1Char('/') + fi.baseName() + QStringLiteral("@2x") + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+}
+} // namespace
+
+QString pictureFile(const QString &path, qreal ratio)
+{
+    if (ratio > 1.0) {
+        const QString big = doubleSizeName(path);
+        if (QFileInfo(big).isFile())
+            return big;
+    }
+    return path;
+}
+
+QPixmap loadPicture(const QString &path, qreal ratio)
+{
+    const QString file = pictureFile(path, ratio);
+    QPixmap p(file);
+    if (file != path)
+        p.setDevicePixelRatio(2.0);
+    return p;
+}
 
 // ---------------------------------------------------------------- CommandButton
 
@@ -70,16 +143,24 @@ void CommandButton::paintEvent(QPaintEvent *)
     const QRect r = rect();
     const bool down = isDown();
     p.fillRect(r, vb::toQColor(back_));
-    // A raised bevel, sunken while pressed.
-    const QColor light(255, 255, 255, 200), dark(0, 0, 0, 150);
-    p.setPen(down ? dark : light);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(down ? light : dark);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(QColor(0, 0, 0, 90));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (isEnabled()) {
+        // A raised bevel, sunken while pressed.
+        const QColor light(255, 255, 255, 200), dark(0, 0, 0, 150);
+        p.setPen(down ? dark : light);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(down ? light : dark);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.setPen(QColor(0, 0, 0, 90));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    } else {
+        // Locked: flat, with a dotted frame inside the edge.
+        p.setPen(QColor(0, 0, 0, 90));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(QPen(QColor(0, 0, 0, 110), 1, Qt::DotLine));
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
 
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
     QRect textRect = r.adjusted(2, 2, -2, -2).translated(shift);
@@ -87,27 +168,40 @@ void CommandButton::paintEvent(QPaintEvent *)
         const QSize ps = picture_.deviceIndependentSize().toSize();
         const int textHeight = text().isEmpty() ? 0 : fontMetrics().height();
         const QPoint at(r.center().x() - ps.width() / 2 + 1, r.center().y() - (ps.height() + textHeight) / 2 + 1);
-        if (isEnabled()) {
-            p.drawPixmap(at + shift, picture_);
-        } else {
-            p.setOpacity(0.45);
-            p.drawPixmap(at + shift, picture_);
-            p.setOpacity(1.0);
-        }
+        p.setOpacity(isEnabled() ? 1.0 : 0.45);
+        p.drawPixmap(at + shift, picture_);
+        p.setOpacity(1.0);
         textRect.setTop(at.y() + ps.height());
     }
     if (!text().isEmpty()) {
-        QColor fg = captionColour(back_);
-        if (!isEnabled()) {
-            const QColor bg = vb::toQColor(back_);
-            fg = QColor((fg.red() + 2 * bg.red()) / 3 + 20, (fg.green() + 2 * bg.green()) / 3 + 20,
-                        (fg.blue() + 2 * bg.blue()) / 3 + 20);
-            if (fg.lightness() > 235)
-                fg = QColor(150, 150, 150);
-        }
-        p.setPen(fg);
+        const Ink ink = captionInk(back_, isEnabled());
         p.setFont(font());
-        p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+        if (ink.outline.isValid()) {
+            // The text drawn as a path, so that its outline can be stroked around it.
+            QPainterPath path;
+            const QFontMetricsF m(font());
+            QStringList lines; // word-wrapped to the button, as drawText would
+            for (const QString &word : text().split(QLatin1Char(' '))) {
+                if (!lines.isEmpty() && m.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= textRect.width())
+                    lines.last() += QLatin1Char(' ') + word;
+                else
+                    lines << word;
+            }
+            double y = textRect.center().y() - m.height() * lines.size() / 2 + m.ascent();
+            for (const QString &line : lines) {
+                path.addText(textRect.center().x() - m.horizontalAdvance(line) / 2, y, font(), line);
+                y += m.height();
+            }
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(ink.outline, qMax(2.5, font().pointSizeF() / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(ink.fill);
+            p.drawPath(path);
+            p.setPen(Qt::NoPen);
+            p.drawPath(path);
+        } else {
+            p.setPen(ink.fill);
+            p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+        }
     }
 }
 
@@ -129,6 +223,33 @@ void Label::setForeColor(vb::Colour c)
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, vb::toQColor(fore_));
     setPalette(pal);
+}
+
+void Label::setCaption(const QString &c)
+{
+    caption_ = c;
+    showCaption();
+}
+
+void Label::setSingleLine(bool on)
+{
+    singleLine_ = on;
+    setWordWrap(!on);
+    showCaption();
+}
+
+void Label::showCaption()
+{
+    setText(singleLine_ ? fontMetrics().elidedText(caption_, Qt::ElideRight, contentsRect().width()) : caption_);
+    setToolTip(text() != caption_ ? caption_ : QString());
+    setAccessibleName(caption_);
+}
+
+void Label::resizeEvent(QResizeEvent *e)
+{
+    QLabel::resizeEvent(e);
+    if (singleLine_)
+        showCaption();
 }
 
 void Label::mouseMoveEvent(QMouseEvent *e)
@@ -193,7 +314,9 @@ PictureBox::PictureBox(QWidget *parent) : Placed<QWidget>(parent)
 
 void PictureBox::PaintPicture(const QPixmap &source, const QRect &sourcePixels)
 {
-    image_ = source.copy(sourcePixels);
+    const qreal r = source.devicePixelRatio();
+    image_ = source.copy(QRect(sourcePixels.topLeft() * r, sourcePixels.size() * r));
+    image_.setDevicePixelRatio(r);
     update();
 }
 
@@ -278,6 +401,12 @@ void FileList::setPath(const QString &folder)
     while (path_.size() > 1 && path_.endsWith(QLatin1Char('/')))
         path_.chop(1);
     names_ = QDir(path_).entryList(QDir::Files, QDir::Name);
+    // "x@2x.jpg" beside "x.jpg" is the same picture for high-density screens.
+    const QStringList all = names_;
+    names_.removeIf([&](const QString &n) {
+        const qsizetype at = n.lastIndexOf(QStringLiteral("@2x."));
+        return at > 0 && all.contains(n.left(at) + n.mid(at + 3));
+    });
 }
 
 QString FileList::List(int i) const
@@ -300,8 +429,10 @@ void Vorlando::setFile(const QString &path)
         delete movie_;
     }
     // Only a regular file: a pipe in its place would never finish loading.
-    if (QFileInfo(path).isFile()) {
-        auto *m = new QMovie(path, QByteArray(), this);
+    const QString file = pictureFile(path);
+    frameRatio_ = file != path ? 2.0 : 1.0;
+    if (QFileInfo(file).isFile()) {
+        auto *m = new QMovie(file, QByteArray(), this);
         if (m->isValid() && m->frameCount() != 0 && m->jumpToFrame(0)) {
             movie_ = m;
             connect(m, &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
@@ -324,12 +455,13 @@ void Vorlando::paintEvent(QPaintEvent *)
 {
     if (!movie_)
         return;
-    const QPixmap frame = movie_->currentPixmap();
+    QPixmap frame = movie_->currentPixmap();
     if (frame.isNull())
         return;
+    frame.setDevicePixelRatio(frameRatio_);
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    QSize s = frame.size();
+    QSize s = frame.deviceIndependentSize().toSize();
     if (s.width() > width() || s.height() > height())
         s.scale(size(), Qt::KeepAspectRatio);
     p.drawPixmap(QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s), frame);

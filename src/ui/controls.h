@@ -15,6 +15,15 @@
 
 #include <QMovie>
 
+// The screen's pixels per layout pixel: 2 on a high-density screen.
+qreal screenPixelRatio();
+// The file of a picture to load at that ratio: "name@2x.ext" beside "name.ext"
+// when the ratio is above 1 and that file exists, otherwise the file itself.
+QString pictureFile(const QString &path, qreal ratio = screenPixelRatio());
+// A picture, sharp at that ratio: its @2x variant, where there is one, drawn at
+// the size of the picture itself.
+QPixmap loadPicture(const QString &path, qreal ratio = screenPixelRatio());
+
 // Left/Top/Width/Height in twips, Visible and Enabled, on top of any widget.
 template <class Base> class Placed : public Base
 {
@@ -78,18 +87,24 @@ class Label : public Placed<QLabel>
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr);
-    QString Caption() const { return text(); }
-    void setCaption(const QString &c) { setText(c); }
+    QString Caption() const { return caption_; }
+    void setCaption(const QString &c);
     vb::Colour ForeColor() const { return fore_; }
     void setForeColor(vb::Colour c);
+    // One line, cut with "…" at the end when the caption does not fit.
+    void setSingleLine(bool on);
 signals:
     void mouseMoved();
 
 protected:
     void mouseMoveEvent(QMouseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
+    void showCaption();
     vb::Colour fore_ = 0x000000;
+    QString caption_;
+    bool singleLine_ = false;
 };
 
 class TextBox : public Placed<QLineEdit>
@@ -242,4 +257,5 @@ protected:
 private:
     QString file_;
     QPointer<QMovie> movie_;
+    qreal frameRatio_ = 1.0; // 2 for the @2x variant of the file
 };

@@ -57,7 +57,7 @@ QObject *Form::create(const ControlLayout &s)
         auto *b = finish(new CommandButton(this));
         b->setBackColor(s.colour.value_or(vb::ButtonFace));
         if (!s.picture.isEmpty())
-            b->setPicture(QPixmap(s.picture));
+            b->setPicture(loadPicture(s.picture));
         b->setPictureName(s.accessibleName);
         b->setCaption(s.caption);
         return b;
@@ -80,7 +80,7 @@ QObject *Form::create(const ControlLayout &s)
     case Kind::Image: {
         auto *i = finish(new Image(this));
         if (!s.picture.isEmpty())
-            i->setPicture(QPixmap(s.picture));
+            i->setPicture(loadPicture(s.picture));
         i->setPictureName(s.accessibleName);
         return i;
     }

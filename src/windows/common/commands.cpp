@@ -14,7 +14,7 @@ void BackgroundStep(Form &window, const FileList &pictures)
     if (index < 0 || index >= pictures.ListCount())
         index = 0;
     if (pictures.ListCount() > 0) {
-        const QPixmap picture(pictures.Path() + QLatin1Char('/') + pictures.List(index));
+        const QPixmap picture = loadPicture(pictures.Path() + QLatin1Char('/') + pictures.List(index));
         if (!picture.isNull())
             window.setPicture(picture);
     }

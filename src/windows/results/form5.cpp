@@ -26,7 +26,16 @@ Form5::Form5() : Form(design())
     List1 = control<ListBox>("List1");
     Label1 = control<Label>("Label1");
     Label1->setForeColor(vb::White); // a light heading on the blue window
+    Label1->setSingleLine(true);     // a long name is cut, never wrapped
     setWindowTitle(QString());
+}
+
+// The close box only hides the window: the record of the run stays, later lines
+// are added after it, and RESULTADOS shows it again.
+bool Form5::QueryClose()
+{
+    hide();
+    return false;
 }
 
 void Form5::Form_Load()

@@ -13,4 +13,7 @@ public:
     // Controls, and the role each plays.
     ListBox *List1; // one line per finished exercise; only addResultsLine writes to it
     Label *Label1;  // heading: the child's name and the title
+
+protected:
+    bool QueryClose() override;
 };

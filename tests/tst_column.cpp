@@ -505,6 +505,22 @@ private slots:
         click(f->Command6);
         QVERIFY(forms().form3()->isVisible());
         click(forms().form3()->Command8[2]);
+        click(forms().form3()->Command7[2]); // a multiplication checked
+        click(f->Command1[0]);
+        click(f->Command9[1]);
+        Form2 *d = forms().form2();
+        d->Timer1->setEnabled(false);
+        Clock::setSecond(1);
+        click(d->Command3);
+        for (int step = 0; step < 3 && !d->Command9->Visible(); ++step) // a division brought down to its end
+            for (CommandButton *arrow : d->Command12)
+                if (arrow->Visible() && arrow->isEnabled()) {
+                    click(arrow);
+                    break;
+                }
+        click(d->Command9);
+        QCOMPARE(forms().form5()->List1->ListCount(), 4);
+        QVERIFY(lastLine().startsWith("4. DIVISIÓN "));
         QTest::qWait(100);
         QCOMPARE(listing(), before); // nothing is ever written
     }

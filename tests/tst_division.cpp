@@ -395,6 +395,19 @@ private slots:
         QVERIFY(QSet<QRgb>(colours.begin(), colours.end()).size() >= 3);
     }
 
+    void closeBoxDuringAFlash()
+    {
+        Clock::setSecond(100);
+        Form2 *f = startDivision("1234", "7");
+        writeRemainder(f, 1, "06");
+        QTimer::singleShot(30, f, [f] { f->close(); });
+        bringDown(f);
+        QVERIFY(!f->isVisible()); // closed once the flash was over
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!forms().isLoaded2());
+        QCOMPARE(forms().form2()->Level, 0); // and loads afresh
+    }
+
     void numberedWithTheOtherWindows()
     {
         Form1 *main = loadMainWindow();

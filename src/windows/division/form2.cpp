@@ -99,9 +99,10 @@ void Form2::dispatch(const std::function<void()> &handler)
     Busy = false;
 }
 
+// The close box during a flash closes the window when the flash is over.
 bool Form2::QueryClose()
 {
-    if (!Busy)
+    if (!Flashing)
         return true;
     Pending.push_back([this] { close(); });
     return false;
@@ -337,7 +338,9 @@ void Form2::FlashCell(CommandButton *cell)
     QObject::connect(&colours, &QTimer::timeout, cell, nextColour);
     colours.start();
     QTimer::singleShot(Clock::second(), &second, &QEventLoop::quit);
+    Flashing = true;
     second.exec(QEventLoop::ExcludeUserInputEvents);
+    Flashing = false;
 }
 
 void Form2::ShowPercentages()

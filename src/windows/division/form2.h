@@ -91,5 +91,6 @@ private:
 
     std::array<bool, 4> QuotientChecked{}; // which quotient digits a check has seen since the start
     bool Busy = false;                      // a handler is running (a flash included)
+    bool Flashing = false;                  // a flash is running
     std::deque<std::function<void()>> Pending; // what came meanwhile, in order
 };

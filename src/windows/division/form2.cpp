@@ -163,17 +163,12 @@ void Form2::DrawDivision()
 
 void Form2::ResetDivision()
 {
-    for (int row = 1; row <= 4; ++row)
-        for (CommandButton *cell : RemainderRow(row)) {
+    for (const auto *cells : {&Command5, &Command6, &Command7, &Command8, &Command11})
+        for (CommandButton *cell : *cells) {
             cell->setCaption(Empty);
             cell->hide();
             cell->setBackColor(vb::White);
         }
-    for (CommandButton *cell : Command11) {
-        cell->setCaption(Empty);
-        cell->hide();
-        cell->setBackColor(vb::White);
-    }
     for (TextBox *t : Text1)
         t->setTextValue(Empty);
     for (CommandButton *arrow : Command12) {
@@ -195,25 +190,21 @@ void Form2::Command3_Click()
         ResetDivision();
     Command11[0]->show();
 
-    int dividend = 0, divisor = 0;
-    for (int i = 0; i <= DividendLastIndex; ++i)
-        dividend = 10 * dividend + captionValue(Command1[i]->Caption());
-    for (int i = 0; i <= DivisorLastIndex; ++i)
-        divisor = 10 * divisor + captionValue(Command2[i]->Caption());
-    const QString quotient = num(dividend / divisor);
+    // The expected quotient and remainders, fixed now for the checks to compare with.
+    const QString quotient = num(Dividend / Divisor);
     for (int k = 0; k < quotient.size() && k <= Text1.UBound(); ++k)
         Text1[k]->setTextValue(quotient.mid(k, 1));
 
-    const QString digits = num(dividend);
-    const int g = dividend / 1000; // the first DivisorLastIndex + 1 digits
-    FirstGroupLong = g < divisor;
+    const QString digits = num(Dividend);
+    const int g = Dividend / 1000; // the first DivisorLastIndex + 1 digits
+    FirstGroupLong = g < Divisor;
     FirstGroupDigits = DivisorLastIndex + (FirstGroupLong ? 2 : 1);
-    FirstGroup = FirstGroupLong ? dividend / 100 : g;
+    FirstGroup = FirstGroupLong ? Dividend / 100 : g;
 
-    // Every remainder, fixed now: row r + 1 extends row r's by the digit brought down.
-    Remainder[1] = FirstGroup % divisor;
+    // Row r + 1's remainder extends row r's by the digit brought down.
+    Remainder[1] = FirstGroup % Divisor;
     for (int r = 1; r < 4 && FirstGroupDigits + r - 1 < digits.size(); ++r)
-        Remainder[r + 1] = (Remainder[r] * 10 + digits.at(FirstGroupDigits + r - 1).digitValue()) % divisor;
+        Remainder[r + 1] = (Remainder[r] * 10 + digits.at(FirstGroupDigits + r - 1).digitValue()) % Divisor;
 
     for (int j = 0; j < FirstGroupDigits; ++j)
         RemainderCell(1, j)->show();

@@ -1,6 +1,8 @@
 #include "ui/form.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -142,6 +144,18 @@ void Form::Show()
     show();
     raise();
     activateWindow();
+}
+
+void Form::Hold(int ms, int stepMs, const std::function<void()> &step)
+{
+    QEventLoop held;
+    QTimer steps;
+    steps.setInterval(stepMs);
+    connect(&steps, &QTimer::timeout, this, step);
+    step();
+    steps.start();
+    QTimer::singleShot(ms, &held, &QEventLoop::quit);
+    held.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Form::paintEvent(QPaintEvent *)

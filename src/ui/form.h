@@ -148,6 +148,11 @@ public:
     // Shows the window modeless and brings it to the front.
     void Show();
 
+    // Holds the calling handler for ms milliseconds (on the monotonic clock), running
+    // step at once and every stepMs meanwhile. The program goes on drawing and
+    // timing, but the child's clicks and keys wait until the time is over.
+    void Hold(int ms, int stepMs, const std::function<void()> &step);
+
     // A control of the layout table; one the table does not have stops the program.
     template <class T> T *control(const QString &name, int index = -1) const
     {

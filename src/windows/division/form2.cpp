@@ -4,8 +4,6 @@
 #include "windows/common/commands.h"
 #include "windows/common/rules.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -318,19 +316,11 @@ void Form2::Judge(CommandButton *cell, bool right, const QString &rightDigit)
 // child's clicks wait until the second is over (see dispatch).
 void Form2::FlashCell(CommandButton *cell)
 {
-    QEventLoop second;
-    auto nextColour = [cell] {
+    Flashing = true;
+    Hold(Clock::second(), 40, [cell] {
         cell->setBackColor(vb::paletteColour(static_cast<int>(std::nearbyint(Random::Rnd() * 5 + 10))));
         cell->repaint();
-    };
-    nextColour();
-    QTimer colours;
-    colours.setInterval(40);
-    QObject::connect(&colours, &QTimer::timeout, cell, nextColour);
-    colours.start();
-    QTimer::singleShot(Clock::second(), &second, &QEventLoop::quit);
-    Flashing = true;
-    second.exec(QEventLoop::ExcludeUserInputEvents);
+    });
     Flashing = false;
 }
 

@@ -8,12 +8,8 @@
 set -euo pipefail
 bin_dir="$(realpath "${1:-$(dirname "$0")/../build/bin}")"
 work=$(mktemp -d)
-display=":96"
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY="$display"
+cleanup() { rm -rf "$work"; }
+source "$(dirname "$0")/xvfb.sh" :96
 title='Cuentas 2.2 - equipo de Cuentas, cuentas@example.org'
 
 damage() { # case folder

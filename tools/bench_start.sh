@@ -4,12 +4,7 @@
 # Usage: tools/bench_start.sh [path/to/cuentas]   (needs xvfb and x11-utils)
 set -euo pipefail
 bin="${1:-$(dirname "$0")/../build/bin/cuentas}"
-display=":97"
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY="$display"
+source "$(dirname "$0")/xvfb.sh" :97
 
 times=()
 rss=()

@@ -3,14 +3,10 @@
 # `measure SECONDS` (the program's CPU use over that time, in % of one core).
 command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdotool" >&2; exit 1; }
 bin="${1:-$(dirname "$0")/../build/bin/cuentas}"
-display=":98"
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-export DISPLAY="$display"
+cleanup() { kill $pid 2>/dev/null; }
+source "$(dirname "$0")/xvfb.sh" :98
 "$bin" >/dev/null 2>&1 &
 pid=$!
-trap 'kill $pid $xvfb 2>/dev/null' EXIT
 sleep 1.5
 # The presentation window is centred: type a name and accept it.
 xdotool key --delay 50 A n a Return

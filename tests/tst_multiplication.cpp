@@ -43,7 +43,7 @@ Form3 *startMultiplication(const QString &a, const QString &b)
 // Writes a number into a row, units digit in the row's units cell; ' ' leaves a cell empty.
 void writeRow(Form3 *f, Row row, const QString &digits)
 {
-    const int units = row == Row::Second ? 1 : 0;
+    const int units = Form3::FirstColumn(row);
     for (int i = 0; i < digits.size(); ++i) {
         const QChar c = digits[digits.size() - 1 - i];
         if (c != QLatin1Char(' '))
@@ -51,16 +51,11 @@ void writeRow(Form3 *f, Row row, const QString &digits)
     }
 }
 
-const ControlArray<CommandButton> &cells(Form3 *f, Row row)
-{
-    return row == Row::First ? f->Command4 : row == Row::Second ? f->Command5 : f->Command6;
-}
-
 // The colours of the visible cells of a row, units first: b blue, r red, w white.
 QString colours(Form3 *f, Row row)
 {
     QString s;
-    for (CommandButton *c : cells(f, row))
+    for (CommandButton *c : f->Cells(row))
         if (c->Visible())
             s += c->BackColor() == vb::Blue ? 'b' : c->BackColor() == vb::Red ? 'r' : c->BackColor() == vb::White ? 'w' : '?';
     return s;
@@ -96,7 +91,7 @@ private slots:
         for (CommandButton *carry : f->Command9)
             QVERIFY(carry->Visible() && carry->Caption().isEmpty()); // empty, not "0"
         for (Row row : {Row::First, Row::Second, Row::Result})
-            for (CommandButton *c : cells(f, row))
+            for (CommandButton *c : f->Cells(row))
                 QVERIFY(c->Caption().isEmpty() && c->BackColor() == vb::White);
         QCOMPARE(visible(f->Command4), 6);
         QCOMPARE(visible(f->Command5), 6);

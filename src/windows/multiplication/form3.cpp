@@ -70,7 +70,7 @@ const ControlArray<CommandButton> &Form3::Cells(Row row) const
 
 CommandButton *Form3::WorkingCell(Row row, int column) const
 {
-    return Cells(row)[row == Row::Second ? column - 1 : column];
+    return Cells(row)[column - FirstColumn(row)];
 }
 
 // ---------------------------------------------------------------- drawing and sizes
@@ -211,7 +211,7 @@ void Form3::Command9_Click(int Index) { digitUp(Command9[Index]); }
 // Colours every cell of the row in use, blue right and red wrong; true if one is wrong.
 bool Form3::CheckRow(Row row)
 {
-    const int first = row == Row::Second ? 1 : 0;
+    const int first = FirstColumn(row);
     bool wrong = false;
     for (int k = first; k - first <= Cells(row).UBound(); ++k) {
         CommandButton *cell = WorkingCell(row, k);

@@ -29,6 +29,9 @@ public:
     enum class Row { First = 0, Second = 1, Result = 2 };
     // The cell of a working row that stands in column k (row 2 starts one column left of units).
     CommandButton *WorkingCell(Row row, int column) const;
+    // The cells of a working row, index 0 first, and the column of its cell 0.
+    const ControlArray<CommandButton> &Cells(Row row) const;
+    static int FirstColumn(Row row) { return row == Row::Second ? 1 : 0; }
 
     // Controls, and the role each plays.
     ControlArray<CommandButton> Command1; // multiplicand digits; cell i stands in column i (read only)
@@ -58,7 +61,6 @@ public:
 
 private:
     static FormLayout design();
-    const ControlArray<CommandButton> &Cells(Row row) const;
     void DrawMultiplication();
     void ClearWorking();
     void ShowColumns();

@@ -127,16 +127,17 @@ std::optional<QStringList> read(const QString &relativeFolder, const QString &na
     return lines;
 }
 
-void apply(const std::optional<QStringList> &lines, std::initializer_list<std::function<void(const QString &)>> destinations)
+void load(const QString &relativeFolder, const QString &name, const std::vector<Line> &table)
 {
+    int count = 0;
+    for (const Line &l : table)
+        count = qMax(count, l.number);
+    const auto lines = read(relativeFolder, name, count);
     if (!lines)
         return;
-    int i = 0;
-    for (const auto &destination : destinations) {
-        if (i >= lines->size())
-            break;
-        destination(lines->at(i++));
-    }
+    for (const Line &l : table)
+        if (l.number <= lines->size())
+            l.put(lines->at(l.number - 1));
 }
 
 } // namespace Language

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace Module1 {
 
@@ -53,8 +54,26 @@ namespace Language {
 // is missing, present under another case, or not a regular file.
 std::optional<QStringList> read(const QString &relativeFolder, const QString &name, int count);
 
-// Hands line n to destination n, as far as there are lines.
-void apply(const std::optional<QStringList> &lines, std::initializer_list<std::function<void(const QString &)>> destinations);
+// Where one line of a window's language file goes: line `number`, counted
+// from 1, is handed to `put`.
+struct Line {
+    int number;
+    std::function<void(const QString &)> put;
+};
+
+// Reads the file and hands each line of the table its text, as far as the file
+// has lines; a place whose line the file lacks keeps what it had.
+void load(const QString &relativeFolder, const QString &name, const std::vector<Line> &table);
+
+// The places a line goes to: a control's caption, or a text the window keeps.
+template <class Control> std::function<void(const QString &)> caption(Control *c)
+{
+    return [c](const QString &s) { c->setCaption(s); };
+}
+inline std::function<void(const QString &)> into(QString &text)
+{
+    return [&text](const QString &s) { text = s; };
+}
 
 } // namespace Language
 

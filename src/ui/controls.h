@@ -2,84 +2,16 @@
 // properties the windows read and write. Geometry is in twips, colours in 0xBBGGRR.
 #pragma once
 
-#include "ui/vb.h"
+#include "ui/commandbutton.h"
+#include "ui/placed.h"
+#include "ui/vorlando.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPixmap>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
-#include <QMovie>
-
-// The screen's pixels per layout pixel: 2 on a high-density screen.
-qreal screenPixelRatio();
-// The file of a picture to load at that ratio: "name@2x.ext" beside "name.ext"
-// when the ratio is above 1 and that file exists, otherwise the file itself.
-QString pictureFile(const QString &path, qreal ratio = screenPixelRatio());
-// A picture, sharp at that ratio: its @2x variant, where there is one, drawn at
-// the size of the picture itself.
-QPixmap loadPicture(const QString &path, qreal ratio = screenPixelRatio());
-
-// Left/Top/Width/Height in twips, Visible and Enabled, on top of any widget.
-template <class Base> class Placed : public Base
-{
-public:
-    using Base::Base;
-
-    int Left() const { return left_; }
-    int Top() const { return top_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    void setLeft(int v) { place(v, top_, width_, height_); }
-    void setTop(int v) { place(left_, v, width_, height_); }
-    // Move: the left edge only, top and size unchanged.
-    void Move(int left) { setLeft(left); }
-    virtual void place(int left, int top, int width, int height)
-    {
-        left_ = left;
-        top_ = top;
-        width_ = width;
-        height_ = height;
-        this->setGeometry(vb::toPixels(left, top, width, height));
-    }
-    // Visible is the control's own flag, whatever the window's state.
-    bool Visible() const { return !this->isHidden(); }
-    void setVisibleFlag(bool v) { this->setVisible(v); }
-    bool Enabled() const { return this->isEnabled(); }
-
-private:
-    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-};
-
-// A graphical-style command button: back colour, optional picture above the caption.
-class CommandButton : public Placed<QAbstractButton>
-{
-    Q_OBJECT
-public:
-    explicit CommandButton(QWidget *parent = nullptr);
-    QString Caption() const { return text(); }
-    void setCaption(const QString &c);
-    vb::Colour BackColor() const { return back_; }
-    void setBackColor(vb::Colour c);
-    QPixmap Picture() const { return picture_; }
-    void setPicture(const QPixmap &p);
-    // A button that shows only a picture is named for screen readers by this.
-    void setPictureName(const QString &name);
-    void setFontSize(double points);
-    QSize sizeHint() const override { return size(); }
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-
-private:
-    vb::Colour back_ = vb::ButtonFace;
-    QPixmap picture_;
-    QString pictureName_;
-};
 
 // A caption on a transparent background; reports mouse movement over it.
 class Label : public Placed<QLabel>
@@ -126,8 +58,9 @@ public:
     QString List(int i) const;
 };
 
-// A still picture drawn at its natural size from the top-left corner; clickable.
-class Image : public Placed<QWidget>
+// A still picture drawn at its natural size from the top-left corner; a button
+// when the window gives it a click handler.
+class Image : public Placed<QAbstractButton>
 {
     Q_OBJECT
 public:
@@ -135,12 +68,10 @@ public:
     QPixmap Picture() const { return picture_; }
     void setPicture(const QPixmap &p);
     void setPictureName(const QString &name);
-signals:
-    void clicked();
+    QSize sizeHint() const override { return size(); }
 
 protected:
     void paintEvent(QPaintEvent *) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
     QPixmap picture_;
@@ -231,31 +162,4 @@ public:
 private:
     QString path_;
     QStringList names_;
-};
-
-// The animated-picture control: shows a GIF file in its rectangle and reports
-// the end of an animation that does not loop for ever.
-class Vorlando : public Placed<QWidget>
-{
-    Q_OBJECT
-public:
-    explicit Vorlando(QWidget *parent = nullptr);
-    // Shows the file from its first frame, replacing what was shown; "" shows nothing.
-    void setFile(const QString &path);
-    QString file() const { return file_; }
-    bool hasAnimation() const { return movie_ != nullptr; }
-    int frameCount() const;
-    bool isPlaying() const;
-signals:
-    void GifEnd();
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-    void showEvent(QShowEvent *) override;
-    void hideEvent(QHideEvent *) override;
-
-private:
-    QString file_;
-    QPointer<QMovie> movie_;
-    qreal frameRatio_ = 1.0; // 2 for the @2x variant of the file
 };

@@ -37,9 +37,13 @@ Form::Form(const FormLayout &design, QWidget *parent) : QWidget(parent, Qt::Wind
     setSize(design.rect.width, design.rect.height);
     MoveTo(design.rect.left, design.rect.top);
 
-    // The first row of a table lies on top: create from the last row up.
+    // Created in table order, which is also the order of the focus chain; then
+    // stacked so that the first row of the table lies on top.
+    for (const ControlLayout &row : design.controls)
+        controls_[row.name][row.index] = create(row);
     for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it)
-        controls_[it->name][it->index] = create(*it);
+        if (auto *w = qobject_cast<QWidget *>(controls_[it->name][it->index]))
+            w->raise();
 }
 
 QObject *Form::create(const ControlLayout &s)
@@ -60,7 +64,7 @@ QObject *Form::create(const ControlLayout &s)
         b->setBackColor(s.colour.value_or(vb::ButtonFace));
         if (!s.picture.isEmpty())
             b->setPicture(loadPicture(s.picture));
-        b->setPictureName(s.accessibleName);
+        b->setSpokenName(s.accessibleName);
         b->setCaption(s.caption);
         return b;
     }

@@ -40,7 +40,7 @@ struct ControlLayout {
     FontStyle font{};
     bool visible = true;
     QString picture{};        // a stored picture, ":/pictures/…"
-    QString accessibleName{}; // for a control that shows only a picture
+    QString accessibleName{}; // what a screen reader calls it, when its caption does not say
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     Point from{}, to{};  // a Line's two ends
     int lineWidth = 1;   // a Line's width in pixels

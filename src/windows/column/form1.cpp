@@ -8,8 +8,6 @@
 #include "windows/multiplication/form3.h"
 #include "windows/results/form5.h"
 
-#include <cmath>
-
 namespace {
 
 QString num(int v) { return QString::number(v); }
@@ -67,29 +65,14 @@ Form1::Form1() : Form(design())
 void Form1::Form_Load()
 {
     CenterOnScreen();
-    TimesTable = 10;
+    TimesTable = Exercise::AnyTable;
     for (int i = Command4.LBound(); i < AnyTable; ++i)
         Command4[i]->setBackColor(vb::Green);
     Random::Randomize();
 
-    Language::apply(Language::read("/", "paralistos.txt", 1), {[this](const QString &s) { ExitQuestion = s; }});
+    Language::load("/", "paralistos.txt", {{1, Language::into(ExitQuestion)}});
     ParalistosOn = ExitQuestion == QLatin1String("SI");
-
-    Language::apply(Language::read("/idioma/", "formulario1y2.txt", 11),
-                    {[this](const QString &s) { Command8[0]->setCaption(s); },
-                     [this](const QString &s) { Command8[1]->setCaption(s); },
-                     [this](const QString &s) { Command8[2]->setCaption(s); },
-                     [this](const QString &s) {
-                         CheckCaption = s;
-                         Command5->setCaption(s);
-                     },
-                     [this](const QString &s) { VerdictTexts[0] = s; },
-                     [this](const QString &s) { VerdictTexts[1] = s; },
-                     [this](const QString &s) { OperationNames[0] = s; },
-                     [this](const QString &s) { OperationNames[1] = s; },
-                     [this](const QString &s) { OperationNames[2] = s; },
-                     [this](const QString &s) { OperationNames[3] = s; },
-                     [this](const QString &s) { ExitQuestion = s; }});
+    Language::load("/idioma/", "formulario1y2.txt", texts());
 
     Picture1->hide();
     File1->setPath(AppFolder::resource("/Fondos/"));
@@ -115,7 +98,6 @@ void Form1::Form_Load()
     for (Line *l : {Line4, Line5, Line6, Line7})
         l->hide();
     Vorlando2->hide();
-    ShowOperandDigits();
     DrawExercise();
     Command9[1]->setBackColor(vb::Green);
     Command1[1]->setBackColor(vb::Blue);
@@ -130,108 +112,29 @@ void Form1::Form_Load()
 
 // ---------------------------------------------------------------- choosing and drawing
 
-void Form1::ShowOperandDigits()
+void Form1::DrawExercise() { ShowExercise(Exercise::Draw(Operation, OperandDigits, TimesTable)); }
+
+void Form1::ShowExercise(const Exercise &e)
 {
-    const int n = captionValue(Command2->Caption());
-    if (n < 1 || n > 3)
-        return;
-    Label1[1]->setVisible(n >= 2);
-    Label1[2]->setVisible(n >= 3);
-    if (Operation == Op::Addition || Operation == Op::Subtraction) {
-        Label2[1]->setVisible(n >= 2);
-        Label2[2]->setVisible(n >= 3);
-    } else if (Operation == Op::Multiplication) {
-        Label2[1]->hide();
-        Label2[2]->hide();
+    Current = e;
+    for (int i = 0; i < 3; ++i) {
+        setDigit(Label1[i], e.Top[i]);
+        Label1[i]->setVisible(e.TopShown[i]);
+        setDigit(Label2[i], e.Bottom[i]);
+        Label2[i]->setVisible(e.BottomShown[i]);
     }
-}
-
-void Form1::DrawExercise()
-{
-    using Random::Digit;
-    setDigit(Label1[0], Digit(10));
-    setDigit(Label2[0], Digit(10));
-    for (int i = 1; i <= 2; ++i) {
-        for (const auto &row : {Label1, Label2}) {
-            if (row[i]->Visible())
-                setDigit(row[i], Digit(10));
-            else
-                setDigit(row[i - 1], Digit(9, 1));
-        }
-    }
-    setDigit(Label1[2], Digit(9, 1));
-    setDigit(Label2[2], Digit(9, 1));
-
-    if (Operation == Op::Division) {
-        for (Label *l : Label1)
-            l->hide();
-        for (Label *l : Label2)
-            l->show();
-        const int divisor = Digit(8, 2);
-        setDigit(Label2[0], divisor);
-        const int quotient = Digit(8, 2);
-        Dividend = quotient * divisor;
-        setDigit(Label2[1], Dividend % 10);
-        setDigit(Label2[2], Dividend / 10);
-        if (Label2[2]->Caption() == QLatin1String("0"))
-            Label2[2]->hide();
-        for (int i = 1; i <= Command3.UBound(); ++i) {
-            Command3[i]->hide();
-            Image1[i]->hide();
-        }
-    } else if (Operation == Op::Subtraction) {
-        Label1[0]->show();
-        // The leading digit of the first operand is 7..9 and beats the second's.
-        int lead = !Label1[1]->Visible() ? 0 : !Label1[2]->Visible() ? 1 : 2;
-        const int m = Digit(3, 7);
-        setDigit(Label1[lead], m);
-        if (lead == 0) {
-            setDigit(Label2[0], Digit(m, 1));
-        } else {
-            int d = 0;
-            do
-                d = Digit(m);
-            while (d == 0);
-            setDigit(Label2[lead], d);
-        }
-    } else if (Operation == Op::Multiplication) {
-        Label1[0]->show();
-        setDigit(Label2[0], TimesTable == 10 ? Digit(8, 2) : TimesTable);
-    }
-
-    auto value = [](const ControlArray<Label> &row, int digits) {
-        int v = 0;
-        for (int i = digits - 1; i >= 0; --i)
-            v = 10 * v + captionValue(row[i]->Caption());
-        return v;
-    };
-    const int digits = !Label1[1]->Visible() ? 1 : !Label1[2]->Visible() ? 2 : 3;
-    OperandA = value(Label1, digits);
-    OperandB = value(Label2, digits);
-    if (Operation == Op::Multiplication)
-        OperandB = captionValue(Label2[0]->Caption());
-
-    if (Operation == Op::Addition) {
-        Label1[0]->show();
-        ExpectedResult = OperandA + OperandB;
-    } else if (Operation == Op::Subtraction) {
-        ExpectedResult = OperandA - OperandB;
-    } else if (Operation == Op::Multiplication) {
-        ExpectedResult = OperandA * OperandB;
-    }
-    if (Operation != Op::Division) {
-        const int boxes = ExpectedResult < 10 ? 1 : ExpectedResult < 100 ? 2 : ExpectedResult < 1000 ? 3 : 4;
-        for (int i = 1; i <= Command3.UBound(); ++i) {
-            Command3[i]->setVisible(i < boxes);
-            Image1[i]->setVisible(i < boxes);
-        }
+    // As many answer boxes as the answer has digits, each with its count-down arrow.
+    for (int i = 1; i <= Command3.UBound(); ++i) {
+        Command3[i]->setVisible(i < e.AnswerDigits);
+        Image1[i]->setVisible(i < e.AnswerDigits);
     }
     for (CommandButton *b : Command3) {
-        b->setBackColor(vb::White);
+        unjudge(b);
         b->setCaption(QString());
     }
+    // A carry box stands over every digit of the first row but the units.
     for (int i = 1; i <= 2; ++i)
-        Command10[i]->setVisible(Label1[i]->Visible());
+        Command10[i]->setVisible(e.TopShown[i]);
 }
 
 void Form1::Command1_Click(int Index)
@@ -276,8 +179,8 @@ void Form1::Command2_Click()
 {
     if (Operation == Op::Division)
         return;
-    const int n = captionValue(Command2->Caption());
-    Command2->setCaption(n == 3 ? QStringLiteral("1") : num(n + 1));
+    OperandDigits = OperandDigits == 3 ? 1 : OperandDigits + 1;
+    Command2->setCaption(num(OperandDigits));
     NewExercise();
     Sound::play("/sonidos/num.wav");
 }
@@ -296,7 +199,6 @@ void Form1::Command4_Click(int Index)
 void Form1::NewExercise()
 {
     CoverSettings();
-    ShowOperandDigits();
     DrawExercise();
     RestartRace();
     Command5->setEnabled(true);
@@ -324,7 +226,7 @@ void Form1::Command5_Click()
     CheckAnswer();
     if (!LastCheckRight)
         return; // the child may correct the digits and check again
-    if (Vorlando1->Visible()) {
+    if (RaceOn) {
         RunnerLeft = Command6->Left();
         Timer1->setEnabled(false);
     }
@@ -357,61 +259,19 @@ void Form1::Vorlando2_GifEnd() { Vorlando2->hide(); }
 
 // ---------------------------------------------------------------- checking
 
-int Form1::DigitCount() const
-{
-    return Command3[1]->isHidden() ? 1 : Command3[2]->isHidden() ? 2 : Command3[3]->isHidden() ? 3 : 4;
-}
-
 void Form1::CheckAnswer()
 {
-    if (Operation == Op::Addition) {
-        ExpectedResult = OperandA + OperandB;
-        HistoryTitle = OperationNames[0] + QStringLiteral(": ");
-        OperatorText = QStringLiteral(" + ");
-    } else if (Operation == Op::Subtraction) {
-        ExpectedResult = OperandA - OperandB;
-        HistoryTitle = OperationNames[1] + QStringLiteral(": ");
-        OperatorText = QStringLiteral(" - ");
-    } else if (Operation == Op::Multiplication) {
-        ExpectedResult = OperandA * OperandB;
-        HistoryTitle = OperationNames[2] + QStringLiteral(": ");
-        OperatorText = QStringLiteral(" X ");
-    }
+    std::array<QString, 4> boxes;
+    for (int i = 0; i < Current.AnswerDigits; ++i)
+        boxes[i] = Command3[i]->Caption();
+    const Exercise::Judgement j = Current.Judge(boxes);
+    for (int i = 0; i < Current.AnswerDigits; ++i)
+        judge(Command3[i], j.digitRight[i]);
+    const QString &verdict = VerdictTexts[j.right ? 0 : 1];
+    Command5->setCaption(verdict);
+    LastCheckRight = j.right;
 
-    bool right = false;
-    if (Operation != Op::Division) {
-        const int n = DigitCount();
-        int typed = 0;
-        for (int i = n - 1; i >= 0; --i)
-            typed = 10 * typed + captionValue(Command3[i]->Caption());
-        right = typed == ExpectedResult;
-        int power = 1;
-        for (int i = 0; i < n; ++i, power *= 10) {
-            int expected = ExpectedResult / power;
-            if (i < n - 1)
-                expected %= 10;
-            const bool digitRight = right || captionValue(Command3[i]->Caption()) == expected;
-            Command3[i]->setBackColor(digitRight ? vb::Blue : vb::Red);
-        }
-        if (!right)
-            EnteredValue = typed;
-    } else {
-        right = captionValue(Label2[0]->Caption()) * captionValue(Command3[0]->Caption()) == Dividend;
-        Command3[0]->setBackColor(right ? vb::Blue : vb::Red);
-    }
-    Command5->setCaption(VerdictTexts[right ? 0 : 1]);
-    LastCheckRight = right;
-
-    QString line;
-    if (Operation != Op::Division)
-        line = HistoryTitle + num(OperandA) + OperatorText + num(OperandB) +
-                (right ? QStringLiteral(" = ") + num(ExpectedResult) : QStringLiteral(" <> ") + num(EnteredValue));
-    else
-        line = OperationNames[3] + QStringLiteral(": ") + num(Dividend) + QStringLiteral(" / ") + Label2[0]->Caption() +
-                (right ? QStringLiteral(" = ") : QStringLiteral(" <> ")) + Command3[0]->Caption();
-    line += QStringLiteral(" ** ") + VerdictTexts[right ? 0 : 1] + QStringLiteral(" **");
-
-    if (right) {
+    if (j.right) {
         if (ParalistosOn)
             Picture1->hide();
         Command10[1]->setCaption(QString());
@@ -419,8 +279,9 @@ void Form1::CheckAnswer()
         Vorlando2->show();
         Vorlando2->setFile(AppFolder::resource("/gifs/acierto2.gif"));
     }
-    addResultsLine(line);
-    Sound::play(right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
+    addResultsLine(kindOf(Current.Operation), j.right,
+                   Current.ResultsText(OperationNames[int(Current.Operation)], j) + verdictTail(verdict));
+    Sound::play(j.right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
 }
 
 void Form1::LockAnswerEntry()
@@ -444,7 +305,7 @@ void Form1::UnlockAnswerEntry()
 
 void Form1::RestartRace()
 {
-    if (Vorlando1->Visible()) {
+    if (RaceOn) {
         RunnerLeft = Command6->Left();
         Timer1->setEnabled(true);
     }
@@ -454,7 +315,8 @@ void Form1::Command7_Click(int Index)
 {
     Sound::play("/sonidos/corre.wav");
     if (Index == 0) {
-        const bool on = Command7[1]->isHidden();
+        const bool on = !RaceOn;
+        RaceOn = on;
         Command7[0]->setPicture(Image2[on ? 0 : 1]->Picture());
         for (int i = 1; i <= Command7.UBound(); ++i)
             Command7[i]->setVisible(on);
@@ -477,12 +339,8 @@ void Form1::Timer1_Timer()
     if (Command5->Left() < RunnerLeft) {
         CheckAnswer();
         Command5->setEnabled(false);
-        if (!LastCheckRight) {
-            // Show the right answer on the button.
-            const int answer = Operation != Op::Division ? ExpectedResult
-                                             : Dividend / qMax(1, captionValue(Label2[0]->Caption()));
-            Command5->setCaption(num(answer));
-        }
+        if (!LastCheckRight)
+            Command5->setCaption(num(Current.ExpectedResult)); // the right answer, on the button
         Timer1->setEnabled(false);
         LockAnswerEntry();
     }

@@ -1,12 +1,11 @@
 // The column-arithmetic window, the main window of the program.
 #pragma once
 
+#include "app/module1.h"
 #include "ui/form.h"
+#include "windows/column/exercise.h"
 
 #include <array>
-
-// The operations, numbered as their buttons Command1(0..3).
-enum class Op { Division = 0, Addition = 1, Subtraction = 2, Multiplication = 3 };
 
 class Form1 : public Form
 {
@@ -31,6 +30,9 @@ public:
     void Label2_MouseMove(int Index);
     void Timer1_Timer();
     void Vorlando2_GifEnd();
+
+    // Shows this exercise as the one to work, as a new draw would.
+    void ShowExercise(const Exercise &e);
 
     // Controls, and the role each plays.
     ControlArray<CommandButton> Command1;  // operation buttons: 0 ÷, 1 +, 2 −, 3 ×
@@ -61,19 +63,18 @@ public:
     static constexpr int AnyTable = 8;
 
     // State.
+    Exercise Current;      // the exercise on display
     Op Operation = Op::Addition;
-    int TimesTable = 10; // 2..9, or 10 for any table
-    int OperandA = 0, OperandB = 0, ExpectedResult = 0;
-    int Dividend = 0;
+    int OperandDigits = 3; // digits of each operand, as Command2 shows
+    int TimesTable = Exercise::AnyTable; // 2..9, or any table
+    bool RaceOn = false;   // the runner is out (running or stopped at the finish)
     int RunnerStep = 10;
     int RunnerLeft = 0;
     bool ParalistosOn = false;
     std::array<QString, 2> VerdictTexts;
-    std::array<QString, 4> OperationNames;
+    std::array<QString, 4> OperationNames; // by Op
     QString CheckCaption;
     QString ExitQuestion;
-    int EnteredValue = 0;
-    QString HistoryTitle, OperatorText;
 
     // The judgement of the last check.
     bool LastCheckRight = false;
@@ -83,7 +84,7 @@ protected:
 
 private:
     static FormLayout design();
-    void ShowOperandDigits();
+    std::vector<Language::Line> texts();
     void DrawExercise();
     void NewExercise();
     void CheckAnswer();
@@ -92,5 +93,4 @@ private:
     void RestartRace();
     void CoverSettings();
     void ShowPanelCorner();
-    int DigitCount() const;
 };

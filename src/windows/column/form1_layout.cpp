@@ -68,3 +68,23 @@ FormLayout Form1::design()
         }),
     };
 }
+
+// formulario1y2.txt, line by line.
+std::vector<Language::Line> Form1::texts()
+{
+    using Language::caption, Language::into;
+    return {
+        {1, caption(Command8[0])}, // leave
+        {2, caption(Command8[1])}, // results
+        {3, caption(Command8[2])}, // backgrounds
+        {4, into(CheckCaption)},
+        {4, caption(Command5)},
+        {5, into(VerdictTexts[0])}, // right
+        {6, into(VerdictTexts[1])}, // wrong
+        {7, into(OperationNames[int(Op::Addition)])},
+        {8, into(OperationNames[int(Op::Subtraction)])},
+        {9, into(OperationNames[int(Op::Multiplication)])},
+        {10, into(OperationNames[int(Op::Division)])},
+        {11, into(ExitQuestion)},
+    };
+}

@@ -24,8 +24,22 @@ void digitDown(CommandButton *cell)
     cell->setCaption(QString::number(v != 0 ? v - 1 : 9));
 }
 
-void addResultsLine(const QString &text)
+void judge(CommandButton *cell, bool right, vb::Colour rightColour)
+{
+    cell->setBackColor(right ? rightColour : vb::Red);
+    cell->setVerdict(right ? Verdict::Right : Verdict::Wrong);
+}
+
+void unjudge(CommandButton *cell)
+{
+    cell->setBackColor(vb::White);
+    cell->setVerdict(Verdict::None);
+}
+
+void addResultsLine(ExerciseKind kind, bool right, const QString &text)
 {
     ++Module1::ResultsCounter;
-    forms().form5()->List1->AddItem(QString::number(Module1::ResultsCounter) + QStringLiteral(". ") + text);
+    forms().form5()->AddRecord({kind, right, QString::number(Module1::ResultsCounter) + QStringLiteral(". ") + text});
 }
+
+QString verdictTail(const QString &word) { return QStringLiteral(" ** ") + word + QStringLiteral(" **"); }

@@ -1,8 +1,11 @@
 // The small rules the three exercise windows share.
 #pragma once
 
+#include "ui/vb.h"
+
+#include <QString>
+
 class CommandButton;
-class QString;
 
 // A digit cell's caption read as a number: empty or "-" reads as 0.
 int captionValue(const QString &caption);
@@ -12,7 +15,18 @@ void digitUp(CommandButton *cell);
 // The digit-down step: 0, empty or "-" → 9, otherwise one less.
 void digitDown(CommandButton *cell);
 
-// Appends one finished exercise to the results list: the shared counter grows
-// by one and the line is written as "N. " followed by the text. The results
-// window is loaded (not shown) if it is not loaded yet.
-void addResultsLine(const QString &text);
+// Judges a digit cell: right turns it blue (or the window's own colour for a
+// right digit), wrong turns it red; its verdict goes with the colour.
+void judge(CommandButton *cell, bool right, vb::Colour rightColour = vb::Blue);
+// Back to an unjudged white cell.
+void unjudge(CommandButton *cell);
+
+// The kinds of exercise the record of the run tells apart.
+enum class ExerciseKind { Addition, Subtraction, Multiplication, Division, WrittenDivision, WrittenMultiplication };
+
+// Records one finished exercise: the shared counter grows by one and the
+// results window gains the line "N. " + text (it is loaded, not shown, if it
+// is not loaded yet). What kind it was and whether it was right are kept with it.
+void addResultsLine(ExerciseKind kind, bool right, const QString &text);
+// The end every results line has: " ** " + the verdict's word + " **".
+QString verdictTail(const QString &word);

@@ -62,17 +62,7 @@ void Form2::Form_Load()
         b->hide();
     DrawDivision();
     Level = 0;
-    Language::apply(Language::read("/idioma/", "formulariodivision.txt", 10),
-                    {[this](const QString &s) { Command13[0]->setCaption(s); },
-                     [this](const QString &s) { Command13[1]->setCaption(s); },
-                     [this](const QString &s) { Command13[2]->setCaption(s); },
-                     [this](const QString &s) { Command4->setCaption(s); },
-                     [this](const QString &s) { Command3->setCaption(s); },
-                     [this](const QString &s) { Command9->setCaption(s); },
-                     [this](const QString &s) { PercentWords[0] = s; },
-                     [this](const QString &s) { PercentWords[1] = s; },
-                     [this](const QString &s) { VerdictWords[0] = s; },
-                     [this](const QString &s) { VerdictWords[1] = s; }});
+    Language::load("/idioma/", "formulariodivision.txt", texts());
     Timer1->setEnabled(true);
 }
 
@@ -165,7 +155,7 @@ void Form2::ResetDivision()
         for (CommandButton *cell : *cells) {
             cell->setCaption(Empty);
             cell->hide();
-            cell->setBackColor(vb::White);
+            unjudge(cell);
         }
     for (TextBox *t : Text1)
         t->setTextValue(Empty);
@@ -294,13 +284,13 @@ void Form2::CheckQuotientDigit(int k)
 void Form2::Judge(CommandButton *cell, bool right, const QString &rightDigit)
 {
     if (right) {
-        cell->setBackColor(LightCyan);
+        judge(cell, true, LightCyan);
         if (cell->Caption() == Empty)
             cell->setCaption(rightDigit);
         ++RightCount;
     } else {
         FlashCell(cell);
-        cell->setBackColor(vb::Red);
+        judge(cell, false);
         cell->setCaption(rightDigit);
         ++WrongCount;
         StepWrong = true;
@@ -365,9 +355,10 @@ void Form2::Command9_Click()
         Command10[2]->setCaption(num(++DivisionsRight) + QLatin1Char(' ') + VerdictWords[0]);
     else
         Command10[3]->setCaption(num(++DivisionsWrong) + QLatin1Char(' ') + VerdictWords[1]);
-    addResultsLine(QStringLiteral("DIVISIÓN ") + num(Dividend) + QStringLiteral(" : ") + num(Divisor) + QStringLiteral(" = ") +
-                   num(Dividend / Divisor) + QStringLiteral(" + RESTO - ") + num(Dividend % Divisor) + QStringLiteral(" ** ") +
-                   VerdictWords[faultless ? 0 : 1] + QStringLiteral(" **"));
+    addResultsLine(ExerciseKind::WrittenDivision, faultless,
+                   QStringLiteral("DIVISIÓN ") + num(Dividend) + QStringLiteral(" : ") + num(Divisor) + QStringLiteral(" = ") +
+                       num(Dividend / Divisor) + QStringLiteral(" + RESTO - ") + num(Dividend % Divisor) +
+                       verdictTail(VerdictWords[faultless ? 0 : 1]));
 }
 
 void Form2::Command13_Click(int Index) { SecondaryWindowCommand(*this, Index); }

@@ -1,6 +1,7 @@
 // The written-division window.
 #pragma once
 
+#include "app/module1.h"
 #include "ui/form.h"
 
 #include <array>
@@ -78,6 +79,7 @@ protected:
 
 private:
     static FormLayout design();
+    std::vector<Language::Line> texts();
     const ControlArray<CommandButton> &RemainderRow(int row) const;
     void DrawDivision();
     void ResetDivision();

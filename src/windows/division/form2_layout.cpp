@@ -72,3 +72,21 @@ FormLayout Form2::design()
         }),
     };
 }
+
+// formulariodivision.txt, line by line.
+std::vector<Language::Line> Form2::texts()
+{
+    using Language::caption, Language::into;
+    return {
+        {1, caption(Command13[0])}, // back
+        {2, caption(Command13[1])}, // results
+        {3, caption(Command13[2])}, // backgrounds
+        {4, caption(Command4)},     // level
+        {5, caption(Command3)},     // start
+        {6, caption(Command9)},     // finish
+        {7, into(PercentWords[0])}, // after the percentage right
+        {8, into(PercentWords[1])}, // after the percentage wrong
+        {9, into(VerdictWords[0])}, // a division without a mistake
+        {10, into(VerdictWords[1])}, // a division with a mistake
+    };
+}

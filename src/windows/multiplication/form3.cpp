@@ -44,13 +44,7 @@ void Form3::Form_Load()
     CoverMainWindow(*this);
     for (CommandButton *b : Command9)
         b->setCaption(QString());
-    Language::apply(Language::read("/idioma/", "formulariomulti.txt", 6),
-                    {[this](const QString &s) { Command8[0]->setCaption(s); },
-                     [this](const QString &s) { Command8[1]->setCaption(s); },
-                     [this](const QString &s) { Command8[2]->setCaption(s); },
-                     [this](const QString &s) { MultiplicationTitle = s; },
-                     [this](const QString &s) { VerdictTexts[0] = s; },
-                     [this](const QString &s) { VerdictTexts[1] = s; }});
+    Language::load("/idioma/", "formulariomulti.txt", texts());
 }
 
 // ---------------------------------------------------------------- the grid
@@ -104,7 +98,7 @@ void Form3::ClearWorking()
 {
     for (Row row : {Row::First, Row::Second, Row::Result})
         for (CommandButton *cell : Cells(row)) {
-            cell->setBackColor(vb::White);
+            unjudge(cell);
             cell->setCaption(QString());
         }
 }
@@ -218,7 +212,7 @@ bool Form3::CheckRow(Row row)
         if (!cell->Visible())
             break;
         const bool right = captionValue(cell->Caption()) == RightDigits[int(row)][k];
-        cell->setBackColor(right ? vb::Blue : vb::Red);
+        judge(cell, right);
         wrong = wrong || !right;
     }
     return wrong;
@@ -227,8 +221,9 @@ bool Form3::CheckRow(Row row)
 void Form3::RecordExercise(int multiplier, bool wrong)
 {
     const QString result = wrong ? QStringLiteral(" ? ") : num(Multiplicand * multiplier);
-    addResultsLine(MultiplicationTitle + num(Multiplicand) + QStringLiteral(" X ") + num(multiplier) + QStringLiteral(" = ") +
-                   result + QStringLiteral(" ** ") + VerdictTexts[wrong ? 1 : 0] + QStringLiteral(" **"));
+    addResultsLine(ExerciseKind::WrittenMultiplication, !wrong,
+                   MultiplicationTitle + num(Multiplicand) + QStringLiteral(" X ") + num(multiplier) + QStringLiteral(" = ") +
+                       result + verdictTail(VerdictTexts[wrong ? 1 : 0]));
 }
 
 void Form3::Command7_Click(int Index)

@@ -1,6 +1,7 @@
 // The written-multiplication window.
 #pragma once
 
+#include "app/module1.h"
 #include "ui/form.h"
 
 #include <array>
@@ -61,6 +62,7 @@ public:
 
 private:
     static FormLayout design();
+    std::vector<Language::Line> texts();
     void DrawMultiplication();
     void ClearWorking();
     void ShowColumns();

@@ -40,3 +40,17 @@ FormLayout Form3::design()
         }),
     };
 }
+
+// formulariomulti.txt, line by line.
+std::vector<Language::Line> Form3::texts()
+{
+    using Language::caption, Language::into;
+    return {
+        {1, caption(Command8[0])}, // back
+        {2, caption(Command8[1])}, // results
+        {3, caption(Command8[2])}, // backgrounds
+        {4, into(MultiplicationTitle)},
+        {5, into(VerdictTexts[0])}, // right
+        {6, into(VerdictTexts[1])}, // wrong
+    };
+}

@@ -41,10 +41,19 @@ Form4::Form4() : Form(design())
 void Form4::Form_Load()
 {
     CenterOnScreen();
-    Language::apply(Language::read("/idioma/", "presentacion.txt", 3),
-                    {[this](const QString &s) { Label1->setCaption(s); Text1->setAccessibleName(s); },
-                     [this](const QString &s) { Command1->setCaption(s); },
-                     [this](const QString &s) { NamePrompt = s; }});
+    Language::load("/idioma/", "presentacion.txt", texts());
+}
+
+// presentacion.txt, line by line.
+std::vector<Language::Line> Form4::texts()
+{
+    using Language::caption, Language::into;
+    return {
+        {1, caption(Label1)},
+        {1, [this](const QString &s) { Text1->setAccessibleName(s); }},
+        {2, caption(Command1)},
+        {3, into(NamePrompt)}, // what the button asks when no name was typed
+    };
 }
 
 void Form4::Command1_Click()

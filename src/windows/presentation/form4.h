@@ -1,6 +1,7 @@
 // The presentation window: the program's title card and the child's name.
 #pragma once
 
+#include "app/module1.h"
 #include "ui/form.h"
 
 // The author's line of the window title.
@@ -21,4 +22,7 @@ public:
     Image *Image1;           // the title card
 
     QString NamePrompt; // what Command1 says when no name was typed
+
+private:
+    std::vector<Language::Line> texts();
 };

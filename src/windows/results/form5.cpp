@@ -43,7 +43,19 @@ void Form5::Form_Load()
     Form1 *main = forms().form1();
     const CommandButton *b = main->Command1[1];
     MoveTo(b->Left() + main->Left() + b->Width() + 80, main->Top() + 80);
-    const auto line = Language::read("/idioma/", "Resultados.txt", 1);
-    if (line && !line->isEmpty())
-        Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + line->first());
+    Language::load("/idioma/", "Resultados.txt", texts());
+}
+
+// Resultados.txt, line by line.
+std::vector<Language::Line> Form5::texts()
+{
+    return {
+        {1, [this](const QString &title) { Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + title); }},
+    };
+}
+
+void Form5::AddRecord(const ResultRecord &record)
+{
+    records_.push_back(record);
+    List1->AddItem(record.line);
 }

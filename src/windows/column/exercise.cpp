@@ -1,0 +1,159 @@
+#include "windows/column/exercise.h"
+
+#include "app/module1.h"
+
+namespace {
+
+QString num(int v) { return QString::number(v); }
+
+int valueOf(const std::array<int, 3> &digits, int count)
+{
+    int v = 0;
+    for (int i = count - 1; i >= 0; --i)
+        v = 10 * v + digits[i];
+    return v;
+}
+
+int digitCount(int v) { return v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : 4; }
+
+} // namespace
+
+ExerciseKind kindOf(Op op)
+{
+    switch (op) {
+    case Op::Division:
+        return ExerciseKind::Division;
+    case Op::Subtraction:
+        return ExerciseKind::Subtraction;
+    case Op::Multiplication:
+        return ExerciseKind::Multiplication;
+    case Op::Addition:
+        break;
+    }
+    return ExerciseKind::Addition;
+}
+
+Exercise Exercise::Draw(Op op, int digits, int table)
+{
+    using Random::Digit;
+    Exercise e;
+    e.Operation = op;
+    for (int i = 0; i < 3; ++i)
+        e.TopShown[i] = i < digits;
+    e.BottomShown = e.TopShown;
+    if (op == Op::Multiplication)
+        e.BottomShown = {true, false, false};
+
+    // Every digit shown is 0..9 but the highest of each row, 1..9.
+    e.Top[0] = Digit(10);
+    e.Bottom[0] = Digit(10);
+    for (int i = 1; i <= 2; ++i) {
+        for (auto [row, shown] : {std::pair{&e.Top, &e.TopShown}, std::pair{&e.Bottom, &e.BottomShown}}) {
+            if ((*shown)[i])
+                (*row)[i] = Digit(10);
+            else
+                (*row)[i - 1] = Digit(9, 1);
+        }
+    }
+    e.Top[2] = Digit(9, 1);
+    e.Bottom[2] = Digit(9, 1);
+
+    if (op == Op::Division) {
+        e.Divisor = Digit(8, 2);
+        const int quotient = Digit(8, 2);
+        e.Dividend = quotient * e.Divisor;
+        e.ExpectedResult = quotient;
+        e.Bottom = {e.Divisor, e.Dividend % 10, e.Dividend / 10};
+        e.TopShown = {false, false, false};
+        e.BottomShown = {true, true, e.Bottom[2] != 0};
+        return e;
+    }
+    if (op == Op::Subtraction) {
+        // The leading digit of the first operand is 7..9 and beats the second's.
+        const int lead = digits - 1;
+        const int m = Digit(3, 7);
+        e.Top[lead] = m;
+        if (lead == 0) {
+            e.Bottom[0] = Digit(m, 1);
+        } else {
+            int d = 0;
+            do
+                d = Digit(m);
+            while (d == 0);
+            e.Bottom[lead] = d;
+        }
+    } else if (op == Op::Multiplication) {
+        e.Bottom[0] = table == AnyTable ? Digit(8, 2) : table;
+    }
+    e.OperandA = valueOf(e.Top, digits);
+    e.OperandB = op == Op::Multiplication ? e.Bottom[0] : valueOf(e.Bottom, digits);
+    e.ExpectedResult = op == Op::Addition ? e.OperandA + e.OperandB
+                       : op == Op::Subtraction ? e.OperandA - e.OperandB
+                                               : e.OperandA * e.OperandB;
+    e.AnswerDigits = digitCount(e.ExpectedResult);
+    return e;
+}
+
+Exercise Exercise::Of(Op op, int a, int b)
+{
+    Exercise e;
+    e.Operation = op;
+    auto spread = [](int v, std::array<int, 3> &row) {
+        for (int &d : row) {
+            d = v % 10;
+            v /= 10;
+        }
+    };
+    if (op == Op::Division) {
+        e.Dividend = a;
+        e.Divisor = b;
+        e.ExpectedResult = a / b;
+        e.Bottom = {b, a % 10, a / 10};
+        e.BottomShown = {true, true, a >= 10};
+        return e;
+    }
+    e.OperandA = a;
+    e.OperandB = b;
+    spread(a, e.Top);
+    spread(b, e.Bottom);
+    for (int i = 0; i < 3; ++i)
+        e.TopShown[i] = i < digitCount(a);
+    e.BottomShown = op == Op::Multiplication ? std::array<bool, 3>{true, false, false} : e.TopShown;
+    e.ExpectedResult = op == Op::Addition ? a + b : op == Op::Subtraction ? a - b : a * b;
+    e.AnswerDigits = digitCount(e.ExpectedResult);
+    return e;
+}
+
+Exercise::Judgement Exercise::Judge(const std::array<QString, 4> &boxes) const
+{
+    Judgement j;
+    if (Operation == Op::Division) {
+        j.right = Divisor * captionValue(boxes[0]) == Dividend;
+        j.digitRight[0] = j.right;
+        j.entered = boxes[0];
+        return j;
+    }
+    int typed = 0;
+    for (int i = AnswerDigits - 1; i >= 0; --i)
+        typed = 10 * typed + captionValue(boxes[i]);
+    j.right = typed == ExpectedResult;
+    // Each box against its digit; the highest box in use against all that is left.
+    int power = 1;
+    for (int i = 0; i < AnswerDigits; ++i, power *= 10) {
+        int expected = ExpectedResult / power;
+        if (i < AnswerDigits - 1)
+            expected %= 10;
+        j.digitRight[i] = j.right || captionValue(boxes[i]) == expected;
+    }
+    j.entered = num(j.right ? ExpectedResult : typed);
+    return j;
+}
+
+QString Exercise::ResultsText(const QString &operationName, const Judgement &j) const
+{
+    const QString verdict = j.right ? QStringLiteral(" = ") : QStringLiteral(" <> ");
+    if (Operation == Op::Division)
+        return operationName + QStringLiteral(": ") + num(Dividend) + QStringLiteral(" / ") + num(Divisor) + verdict + j.entered;
+    const QString sign = Operation == Op::Addition ? QStringLiteral(" + ") : Operation == Op::Subtraction ? QStringLiteral(" - ") : QStringLiteral(" X ");
+    return operationName + QStringLiteral(": ") + num(OperandA) + sign + num(OperandB) + verdict + j.entered;
+}

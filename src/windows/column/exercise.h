@@ -1,0 +1,50 @@
+// One exercise of the column window, without widgets: the two rows of digits,
+// the operands, the right answer, the judging of an answer and the text of its
+// results line. The window shows it and asks it.
+#pragma once
+
+#include "windows/common/rules.h"
+
+#include <QString>
+#include <array>
+
+// The operations, numbered as their buttons Command1(0..3).
+enum class Op { Division = 0, Addition = 1, Subtraction = 2, Multiplication = 3 };
+
+// What the record of the run calls an exercise of this operation.
+ExerciseKind kindOf(Op op);
+
+struct Exercise {
+    Op Operation = Op::Addition;
+    // The digits of the first and the second row (index 0 = units) and which of
+    // them show. A division shows only the second row: its divisor in the units,
+    // right of the bracket, and the dividend in the tens and hundreds.
+    std::array<int, 3> Top{}, Bottom{};
+    std::array<bool, 3> TopShown{}, BottomShown{};
+    int OperandA = 0, OperandB = 0; // a sum, a subtraction or a multiplication
+    int Dividend = 0, Divisor = 1;  // a division
+    int ExpectedResult = 0;         // the right answer: the result, or the quotient
+    int AnswerDigits = 1;           // answer boxes in use, from the units
+
+    // The multiplier of a multiplication drawn at random ("2-9").
+    static constexpr int AnyTable = 10;
+
+    // A new exercise from the program's random numbers, drawn in the order the
+    // window has always drawn them: operands of `digits` digits (1..3) and, for a
+    // multiplication, the multiplier `table` (2..9, or AnyTable).
+    static Exercise Draw(Op op, int digits, int table);
+    // An exercise given whole: a + b, a − b, a × b (b of one digit), a ÷ b.
+    static Exercise Of(Op op, int a, int b);
+
+    struct Judgement {
+        bool right = false;
+        std::array<bool, 4> digitRight{}; // per answer box in use, units first
+        QString entered;                  // the answer as its results line writes it
+    };
+    // Judges the captions of the answer boxes, units first ("" an empty box).
+    Judgement Judge(const std::array<QString, 4> &boxes) const;
+
+    // The exercise and the answer as the results line writes them after its
+    // number: "Suma: 25 + 17 = 42", "División: 12 / 4 <> 5".
+    QString ResultsText(const QString &operationName, const Judgement &j) const;
+};

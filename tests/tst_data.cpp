@@ -220,9 +220,9 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lines");
-        QTest::newRow("formulario1y2.txt") << "/idioma/formulario1y2.txt" << 11;
-        QTest::newRow("formulariodivision.txt") << "/idioma/formulariodivision.txt" << 10;
-        QTest::newRow("formulariomulti.txt") << "/idioma/formulariomulti.txt" << 6;
+        QTest::newRow("formulario1y2.txt") << "/idioma/formulario1y2.txt" << 41;
+        QTest::newRow("formulariodivision.txt") << "/idioma/formulariodivision.txt" << 26;
+        QTest::newRow("formulariomulti.txt") << "/idioma/formulariomulti.txt" << 30;
         QTest::newRow("presentacion.txt") << "/idioma/presentacion.txt" << 3;
         QTest::newRow("Resultados.txt") << "/idioma/Resultados.txt" << 1;
         QTest::newRow("paralistos.txt") << "/paralistos.txt" << 1;

@@ -10,13 +10,31 @@ FILES = {
         "¡MUY BIEN!", "REPASA",
         "Suma", "Resta", "Multiplicación", "División",
         "¿Quieres salir de Cuentas?",
+        # what a screen reader says
+        "Resultado", "Me llevo", "Uno menos", "Primer número", "Segundo número", "Dividendo", "Divisor",
+        "unidades", "decenas", "centenas", "unidades de millar",
+        "Cifras de cada número: %1", "Tabla del %1", "Cualquier tabla",
+        "Multiplicación larga", "División larga",
+        "Carrera: encender o apagar", "Velocidad 1: bebé", "Velocidad 2: dinosaurio", "Velocidad 3: corredor",
+        "Corredor", "Estrella de acierto", "bien", "mal",
+        "Raya", "Signo más", "Signo por", "Signo de dividir", "Fondo", "Cuentas",
     ],
     "idioma/formulariodivision.txt": [
         "SALIR", "RESULTADOS", "FONDOS", "NIVEL", "Empezar", "Fin",
         "bien", "mal", "¡MUY BIEN!", "REPASA",
+        # what a screen reader says
+        "Dividendo", "Divisor", "cifra", "Cociente", "Resto", "Bajar la cifra", "Luz",
+        "Cifras bien: %1", "Cifras mal: %1", "Divisiones bien: %1", "Divisiones mal: %1",
+        "Señal del paso", "Signo de dividir", "bien", "mal", "División larga",
     ],
     "idioma/formulariomulti.txt": [
         "SALIR", "RESULTADOS", "FONDOS", "Multiplicación: ", "¡MUY BIEN!", "REPASA",
+        # what a screen reader says
+        "Primer número", "Segundo número", "Me llevo", "Fila 1", "Fila 2", "Resultado",
+        "Comprobar la fila 1", "Comprobar la fila 2", "Comprobar el resultado",
+        "Otra multiplicación, con otro número de cifras arriba", "Otra multiplicación, con una o dos cifras abajo",
+        "unidades", "decenas", "centenas", "unidades de millar", "decenas de millar", "centenas de millar",
+        "unidades de millón", "Señal de la comprobación", "Signo por", "Raya", "bien", "mal", "Multiplicación larga",
     ],
     "idioma/presentacion.txt": ["Nombre", "ACEPTAR", "Escribe tu nombre"],
     "idioma/Resultados.txt": ["– tus resultados"],

@@ -1,7 +1,12 @@
 #include "ui/commandbutton.h"
 
+#include "ui/accessible.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -53,21 +58,124 @@ Ink captionInk(vb::Colour back, bool enabled)
     return ink;
 }
 
+// Whether the keyboard is in use: a key pressed anywhere turns it on, a press
+// of the mouse turns it off. The focus frame shows only while it is on, so a
+// child with a mouse sees the windows as they always were.
+class KeyboardUse : public QObject
+{
+public:
+    bool on = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        const bool key = e->type() == QEvent::KeyPress, mouse = e->type() == QEvent::MouseButtonPress;
+        if ((key && !on) || (mouse && on)) {
+            on = key;
+            if (QWidget *f = QApplication::focusWidget())
+                f->update();
+        }
+        return false;
+    }
+};
+
+KeyboardUse &keyboardUse()
+{
+    static KeyboardUse *use = [] {
+        auto *k = new KeyboardUse;
+        qApp->installEventFilter(k);
+        return k;
+    }();
+    return *use;
+}
+
+// The text a caption draws as: one line per word that does not fit beside the one before.
+QStringList wrapped(const QString &text, const QFontMetricsF &m, qreal width)
+{
+    QStringList lines;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (!lines.isEmpty() && m.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= width)
+            lines.last() += QLatin1Char(' ') + word;
+        else
+            lines << word;
+    }
+    return lines;
+}
+
 } // namespace
+
+void drawFocusFrame(QPainter &p, QWidget *w)
+{
+    if (!w->hasFocus() || !keyboardUse().on)
+        return;
+    const QRect r = w->rect();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(r).adjusted(3, 3, -3, -3));
+    p.restore();
+}
+
+void drawMark(QPainter &p, const QRectF &r, Verdict v)
+{
+    if (v == Verdict::None || r.isEmpty())
+        return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal ring = qMax<qreal>(1, r.width() / 12);
+    p.setPen(QPen(Qt::black, ring));
+    p.setBrush(Qt::white);
+    p.drawEllipse(r.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
+    p.setPen(QPen(Qt::black, qMax<qreal>(1.5, r.width() / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    auto at = [&](qreal x, qreal y) { return QPointF(r.left() + x * r.width(), r.top() + y * r.height()); };
+    if (v == Verdict::Right) {
+        const QPointF tick[] = {at(0.27, 0.52), at(0.44, 0.70), at(0.74, 0.32)};
+        p.drawPolyline(tick, 3);
+    } else {
+        p.drawLine(at(0.32, 0.32), at(0.68, 0.68));
+        p.drawLine(at(0.68, 0.32), at(0.32, 0.68));
+    }
+    p.restore();
+}
+
 
 // ---------------------------------------------------------------- CommandButton
 
 CommandButton::CommandButton(QWidget *parent) : Placed<QAbstractButton>(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    installAccessibility();
+    keyboardUse();
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+}
+
+void CommandButton::setUse(Use u)
+{
+    use_ = u;
+    setFocusPolicy(u == Use::Display ? Qt::NoFocus : Qt::StrongFocus);
+    setCursor(u == Use::Display ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
 void CommandButton::setCaption(const QString &c)
 {
+    const QString before = spokenDigit();
     setText(c);
-    nameChanged();
+    if (use_ == Use::Digit)
+        digitChanged(this, before);
+    else
+        nameChanged();
     update();
+}
+
+QString CommandButton::spokenName() const
+{
+    if (spokenName_.isEmpty())
+        return text();
+    return spokenName_.contains(QLatin1String("%1")) ? spokenName_.arg(text()) : spokenName_;
 }
 
 void CommandButton::setSpokenName(const QString &name)
@@ -76,12 +184,34 @@ void CommandButton::setSpokenName(const QString &name)
     nameChanged();
 }
 
-void CommandButton::nameChanged() { setAccessibleName(spokenName()); }
+QString CommandButton::spokenDigit() const { return text() == QLatin1String("-") ? QString() : text(); }
+
+void CommandButton::setSpokenDescription(const QString &d)
+{
+    spokenDescription_ = d;
+    accessibleDescriptionChanged(this);
+}
+
+void CommandButton::nameChanged()
+{
+    // A button that shows only a picture says in words what it does.
+    setToolTip(!picture_.isNull() && text().isEmpty() ? spokenName() : QString());
+    accessibleNameChanged(this);
+}
 
 void CommandButton::setVerdict(Verdict v)
 {
+    if (verdict_ == v)
+        return;
     verdict_ = v;
     update();
+    accessibleDescriptionChanged(this);
+}
+
+void CommandButton::setNeighbours(CommandButton *left, CommandButton *right)
+{
+    left_ = left;
+    right_ = right;
 }
 
 void CommandButton::setBackColor(vb::Colour c)
@@ -93,6 +223,7 @@ void CommandButton::setBackColor(vb::Colour c)
 void CommandButton::setPicture(const QPixmap &p)
 {
     picture_ = p;
+    nameChanged();
     update();
 }
 
@@ -102,6 +233,90 @@ void CommandButton::setFontSize(double points)
     f.setPointSizeF(points);
     setFont(f);
     update();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *e)
+{
+    const int key = e->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter presses a command, as Space does; it never changes a digit.
+        if (use_ == Use::Command)
+            click();
+        else
+            e->ignore();
+        return;
+    }
+    if (use_ == Use::Digit) {
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            // The nearest cell of the row that can take the focus, that way.
+            for (CommandButton *c = key == Qt::Key_Left ? left_ : right_; c; c = key == Qt::Key_Left ? c->left_ : c->right_)
+                if (c->isVisibleTo(window()) && c->isEnabled()) {
+                    c->setFocus(Qt::OtherFocusReason);
+                    break;
+                }
+            return;
+        }
+        DigitKey k;
+        if (key >= Qt::Key_0 && key <= Qt::Key_9)
+            k = {DigitKey::Digit, key - Qt::Key_0};
+        else if (key == Qt::Key_Backspace || key == Qt::Key_Delete)
+            k = {DigitKey::Empty};
+        else if (key == Qt::Key_Up || key == Qt::Key_Plus)
+            k = {DigitKey::Up};
+        else if (key == Qt::Key_Down || key == Qt::Key_Minus)
+            k = {DigitKey::Down};
+        else
+            return QAbstractButton::keyPressEvent(e);
+        if (!e->isAutoRepeat() || k.kind == DigitKey::Up || k.kind == DigitKey::Down)
+            emit keyPressed(k);
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
+QRectF CommandButton::markBounds() const
+{
+    if (verdict_ == Verdict::None)
+        return {};
+    const qreal s = qBound<qreal>(12, qMin(width(), height()) * 0.3, 18);
+    return QRectF(width() - s - 2, 2, s, s);
+}
+
+// The width of the outline stroked around a caption in this font.
+qreal CommandButton::outlineWidth(const QFont &f) const
+{
+    return captionInk(back_, isEnabled()).outline.isValid() ? qMax(2.5, f.pointSizeF() / 7) : 0.0;
+}
+
+// What a caption covers in this font, its outline included, from its baseline origin.
+QRectF CommandButton::captionExtent(const QFont &f) const
+{
+    const qreal m = outlineWidth(f) / 2;
+    return QFontMetricsF(f).tightBoundingRect(text()).adjusted(-m, -m, m, m);
+}
+
+// A judged cell's digit stands below its mark, whole, as large as fits there.
+QFont CommandButton::captionFont() const
+{
+    QFont f = font();
+    if (verdict_ == Verdict::None || text().isEmpty())
+        return f;
+    const QRectF area = QRectF(rect()).adjusted(2, markBounds().bottom() + 1, -2, -2);
+    const QRectF glyph = captionExtent(f);
+    const qreal scale = std::min({1.0, area.width() / glyph.width(), area.height() / glyph.height()});
+    if (scale < 1)
+        f.setPointSizeF(f.pointSizeF() * scale * 0.97);
+    return f;
+}
+
+QRectF CommandButton::captionBounds() const
+{
+    const QFont f = captionFont();
+    const QRectF glyph = captionExtent(f);
+    if (verdict_ == Verdict::None || text().isEmpty())
+        return glyph.translated(QRectF(rect()).center() - glyph.center());
+    const QRectF area = QRectF(rect()).adjusted(2, markBounds().bottom() + 1, -2, -2);
+    return glyph.translated(area.center() - glyph.center());
 }
 
 void CommandButton::paintEvent(QPaintEvent *)
@@ -142,33 +357,38 @@ void CommandButton::paintEvent(QPaintEvent *)
     }
     if (!text().isEmpty()) {
         const Ink ink = captionInk(back_, isEnabled());
-        p.setFont(font());
-        if (ink.outline.isValid()) {
-            // The text drawn as a path, so that its outline can be stroked around it.
+        const bool judged = verdict_ != Verdict::None;
+        const QFont f = captionFont();
+        const QFontMetricsF m(f);
+        p.setFont(f);
+        if (ink.outline.isValid() || judged) {
+            // The text as a path: a judged digit placed by its own outline below
+            // the mark, and any caption whose outline is stroked around it.
             QPainterPath path;
-            const QFontMetricsF m(font());
-            QStringList lines; // word-wrapped to the button, as drawText would
-            for (const QString &word : text().split(QLatin1Char(' '))) {
-                if (!lines.isEmpty() && m.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= textRect.width())
-                    lines.last() += QLatin1Char(' ') + word;
-                else
-                    lines << word;
-            }
-            double y = textRect.center().y() - m.height() * lines.size() / 2 + m.ascent();
-            for (const QString &line : lines) {
-                path.addText(textRect.center().x() - m.horizontalAdvance(line) / 2, y, font(), line);
-                y += m.height();
+            if (judged) {
+                path.addText(captionBounds().center() - captionExtent(f).center() + shift, f, text());
+            } else {
+                const QStringList lines = wrapped(text(), m, textRect.width());
+                double y = textRect.center().y() - m.height() * lines.size() / 2 + m.ascent();
+                for (const QString &line : lines) {
+                    path.addText(textRect.center().x() - m.horizontalAdvance(line) / 2, y, f, line);
+                    y += m.height();
+                }
             }
             p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(ink.outline, qMax(2.5, font().pointSizeF() / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.setBrush(ink.fill);
-            p.drawPath(path);
+            if (ink.outline.isValid()) {
+                p.setPen(QPen(ink.outline, outlineWidth(f), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setBrush(ink.fill);
+                p.drawPath(path);
+            }
             p.setPen(Qt::NoPen);
+            p.setBrush(ink.fill);
             p.drawPath(path);
         } else {
             p.setPen(ink.fill);
             p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
         }
     }
+    drawMark(p, markBounds(), verdict_);
+    drawFocusFrame(p, this);
 }
-

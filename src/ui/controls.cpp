@@ -1,8 +1,11 @@
 #include "ui/controls.h"
 
+#include "ui/accessible.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -75,7 +78,13 @@ void Label::showCaption()
 {
     setText(singleLine_ ? fontMetrics().elidedText(caption_, Qt::ElideRight, contentsRect().width()) : caption_);
     setToolTip(text() != caption_ ? caption_ : QString());
-    setAccessibleName(caption_);
+    setAccessibleName(spokenName_.isEmpty() ? caption_ : spokenName_.contains(QLatin1String("%1")) ? spokenName_.arg(caption_) : spokenName_);
+}
+
+void Label::setSpokenName(const QString &name)
+{
+    spokenName_ = name;
+    showCaption();
 }
 
 void Label::resizeEvent(QResizeEvent *e)
@@ -98,6 +107,11 @@ TextBox::TextBox(QWidget *parent) : Placed<QLineEdit>(parent) {}
 ListBox::ListBox(QWidget *parent) : Placed<QListWidget>(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A line wider than the list wraps: every line is read whole.
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
+    setResizeMode(QListView::Adjust);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void ListBox::AddItem(const QString &line)
@@ -116,7 +130,23 @@ QString ListBox::List(int i) const
 
 Image::Image(QWidget *parent) : Placed<QAbstractButton>(parent)
 {
+    installAccessibility();
     setFocusPolicy(Qt::NoFocus);
+}
+
+void Image::setPressable(bool on)
+{
+    pressable_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    setCursor(on ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void Image::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        click();
+    else
+        QAbstractButton::keyPressEvent(e);
 }
 
 void Image::setPicture(const QPixmap &p)
@@ -135,6 +165,8 @@ void Image::paintEvent(QPaintEvent *)
     if (!isEnabled())
         p.setOpacity(0.45);
     p.drawPixmap(0, 0, picture_);
+    p.setOpacity(1);
+    drawFocusFrame(p, this);
 }
 
 PictureBox::PictureBox(QWidget *parent) : Placed<QWidget>(parent)
@@ -162,6 +194,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 Shape::Shape(QWidget *parent) : Placed<QWidget>(parent)
 {
+    installAccessibility();
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
@@ -171,6 +204,13 @@ void Shape::setFillColor(vb::Colour c)
     update();
 }
 
+void Shape::setVerdict(Verdict v)
+{
+    verdict_ = v;
+    update();
+    accessibleDescriptionChanged(this);
+}
+
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -178,7 +218,20 @@ void Shape::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(vb::toQColor(fill_));
     const int d = qMin(width(), height()) - 2;
-    p.drawEllipse(QRect((width() - d) / 2, (height() - d) / 2, d, d));
+    const QRect circle((width() - d) / 2, (height() - d) / 2, d, d);
+    p.drawEllipse(circle);
+    if (verdict_ == Verdict::None)
+        return;
+    // The mark, black on the light's colour, the whole light wide.
+    p.setPen(QPen(Qt::black, qMax(2.5, d / 9.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    auto at = [&](qreal x, qreal y) { return QPointF(circle.left() + x * d, circle.top() + y * d); };
+    if (verdict_ == Verdict::Right) {
+        const QPointF tick[] = {at(0.24, 0.52), at(0.43, 0.72), at(0.77, 0.30)};
+        p.drawPolyline(tick, 3);
+    } else {
+        p.drawLine(at(0.3, 0.3), at(0.7, 0.7));
+        p.drawLine(at(0.7, 0.3), at(0.3, 0.7));
+    }
 }
 
 Line::Line(QWidget *parent) : Placed<QWidget>(parent)

@@ -21,6 +21,8 @@ public:
     explicit Label(QWidget *parent = nullptr);
     QString Caption() const { return caption_; }
     void setCaption(const QString &c);
+    // What a screen reader calls the label, "%1" standing for its caption; the caption when none is given.
+    void setSpokenName(const QString &name);
     vb::Colour ForeColor() const { return fore_; }
     void setForeColor(vb::Colour c);
     // One line, cut with "…" at the end when the caption does not fit.
@@ -36,6 +38,7 @@ private:
     void showCaption();
     vb::Colour fore_ = 0x000000;
     QString caption_;
+    QString spokenName_;
     bool singleLine_ = false;
 };
 
@@ -69,12 +72,17 @@ public:
     void setPicture(const QPixmap &p);
     void setPictureName(const QString &name);
     QSize sizeHint() const override { return size(); }
+    // A picture with a click handler is a button: it takes the focus, and Space or Enter press it.
+    bool pressable() const { return pressable_; }
+    void setPressable(bool on);
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     QPixmap picture_;
+    bool pressable_ = false;
 };
 
 // A panel that holds a picture painted into it.
@@ -94,7 +102,7 @@ private:
     QPixmap image_;
 };
 
-// A round shape (the only kind the windows use).
+// A round shape (the only kind the windows use): the division's lights.
 class Shape : public Placed<QWidget>
 {
     Q_OBJECT
@@ -102,12 +110,16 @@ public:
     explicit Shape(QWidget *parent = nullptr);
     vb::Colour FillColor() const { return fill_; }
     void setFillColor(vb::Colour c);
+    // A light lit for a right or a wrong digit carries a ✓ or a ✗ as well as its colour.
+    Verdict verdict() const { return verdict_; }
+    void setVerdict(Verdict v);
 
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
     vb::Colour fill_ = vb::White;
+    Verdict verdict_ = Verdict::None;
 };
 
 // A straight stroke between two points of the window, its width in pixels.

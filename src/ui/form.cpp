@@ -1,11 +1,14 @@
 #include "ui/form.h"
 
+#include "ui/accessible.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QTimer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -41,6 +44,7 @@ Form::Form(const FormLayout &design, QWidget *parent) : QWidget(parent, Qt::Wind
     // stacked so that the first row of the table lies on top.
     for (const ControlLayout &row : design.controls)
         controls_[row.name][row.index] = create(row);
+    announcement_ = new Announcement(this);
     for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it)
         if (auto *w = qobject_cast<QWidget *>(controls_[it->name][it->index]))
             w->raise();
@@ -61,6 +65,7 @@ QObject *Form::create(const ControlLayout &s)
     switch (s.kind) {
     case Kind::Button: {
         auto *b = finish(new CommandButton(this));
+        b->setUse(s.use);
         b->setBackColor(s.colour.value_or(vb::ButtonFace));
         if (!s.picture.isEmpty())
             b->setPicture(loadPicture(s.picture));
@@ -143,11 +148,14 @@ void Form::setPicture(const QPixmap &p)
     update();
 }
 
-void Form::Show()
+void Form::Show(bool activate)
 {
+    setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
-    raise();
-    activateWindow();
+    if (activate) {
+        raise();
+        activateWindow();
+    }
 }
 
 void Form::Hold(int ms, int stepMs, const std::function<void()> &step)
@@ -160,6 +168,66 @@ void Form::Hold(int ms, int stepMs, const std::function<void()> &step)
     steps.start();
     QTimer::singleShot(ms, &held, &QEventLoop::quit);
     held.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form::announce(const QString &text) { announcement_->say(text); }
+
+QString Form::lastAnnouncement() const { return announcement_->text(); }
+
+void Form::setVerdictWords(const QString &right, const QString &wrong)
+{
+    rightWord_ = right;
+    wrongWord_ = wrong;
+}
+
+void Form::focusFirst(std::initializer_list<QWidget *> candidates)
+{
+    for (QWidget *w : candidates)
+        if (w && w->isVisibleTo(w->window()) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+void Form::setFocusOrder(const std::vector<QWidget *> &order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form::linkRow(const ControlArray<CommandButton> &row, bool fromUnits)
+{
+    for (auto [i, cell] : row.items()) {
+        CommandButton *before = i > row.LBound() ? row[i - 1] : nullptr;
+        CommandButton *after = i < row.UBound() ? row[i + 1] : nullptr;
+        if (fromUnits)
+            cell->setNeighbours(after, before);
+        else
+            cell->setNeighbours(before, after);
+    }
+}
+
+void Form::onEscape(const std::function<void()> &action)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, action);
+}
+
+Announcement::Announcement(QWidget *parent) : QWidget(parent)
+{
+    installAccessibility();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void Announcement::say(const QString &text)
+{
+    text_ = text;
+    setProperty("announcement", text);
+    hide();
+    show();
 }
 
 void Form::paintEvent(QPaintEvent *)
@@ -206,6 +274,8 @@ std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vecto
             s.picture = e.picture;
         if (!e.accessibleName.isEmpty())
             s.accessibleName = e.accessibleName;
+        if (e.colour)
+            s.colour = e.colour;
         rows.push_back(s);
     }
     return rows;

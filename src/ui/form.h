@@ -40,7 +40,8 @@ struct ControlLayout {
     FontStyle font{};
     bool visible = true;
     QString picture{};        // a stored picture, ":/pictures/…"
-    QString accessibleName{}; // what a screen reader calls it, when its caption does not say
+    QString accessibleName{}; // what a screen reader calls it ("%1": its caption), when its caption does not say
+    CommandButton::Use use = CommandButton::Use::Command; // a button: a command, a digit cell or a display
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     Point from{}, to{};  // a Line's two ends
     int lineWidth = 1;   // a Line's width in pixels
@@ -66,6 +67,7 @@ struct Element {
     Rect rect{};
     QString picture{};
     QString accessibleName{};
+    std::optional<vb::Colour> colour{};
 };
 // The rows of a control array: indices first, first + 1, … take the elements in order.
 std::vector<ControlLayout> elements(const ControlLayout &proto, const std::vector<Element> &items, int first = 0);
@@ -145,8 +147,9 @@ public:
 
     QString Caption() const { return windowTitle(); }
 
-    // Shows the window modeless and brings it to the front.
-    void Show();
+    // Shows the window modeless and brings it to the front, or only shows it,
+    // leaving the keyboard where it is.
+    void Show(bool activate = true);
 
     // Holds the calling handler for ms milliseconds (on the monotonic clock), running
     // step at once and every stepMs meanwhile. The program goes on drawing and
@@ -181,6 +184,16 @@ public:
     // Runs once, on the window's first reference (see Forms).
     virtual void Form_Load() {}
 
+    // Says a verdict aloud through a screen reader (the window's notification).
+    void announce(const QString &text);
+    QString lastAnnouncement() const;
+    // The words a screen reader says for a right and a wrong digit.
+    QString verdictWord(Verdict v) const { return v == Verdict::Right ? rightWord_ : wrongWord_; }
+    void setVerdictWords(const QString &right, const QString &wrong);
+
+    // Gives the focus to the first of these that is shown and enabled.
+    static void focusFirst(std::initializer_list<QWidget *> candidates);
+
 signals:
     // The window was closed with its close box and is gone.
     void unloaded();
@@ -188,17 +201,48 @@ signals:
 protected:
     // Handlers, wired by the window's constructor: onClick(Command5, &Form2::Command5_Click).
     template <class W> void onClick(CommandButton *c, void (W::*handler)()) { wire(c, &QAbstractButton::clicked, handler); }
-    template <class W> void onClick(Image *c, void (W::*handler)()) { wire(c, &Image::clicked, handler); }
+    template <class W> void onClick(Image *c, void (W::*handler)())
+    {
+        c->setPressable(true);
+        wire(c, &Image::clicked, handler);
+    }
     template <class W> void onClick(const ControlArray<CommandButton> &a, void (W::*handler)(int))
     {
         wireArray(a, &QAbstractButton::clicked, handler);
     }
-    template <class W> void onClick(const ControlArray<Image> &a, void (W::*handler)(int)) { wireArray(a, &Image::clicked, handler); }
+    template <class W> void onClick(const ControlArray<Image> &a, void (W::*handler)(int))
+    {
+        for (Image *i : a)
+            i->setPressable(true);
+        wireArray(a, &Image::clicked, handler);
+    }
     template <class W> void onMouseMove(const ControlArray<Label> &a, void (W::*handler)(int))
     {
         wireArray(a, &Label::mouseMoved, handler);
     }
+    template <class W> void onKeyPress(const ControlArray<CommandButton> &a, void (W::*handler)(int, DigitKey))
+    {
+        W *w = static_cast<W *>(this);
+        for (auto [i, c] : a.items())
+            connect(c, &CommandButton::keyPressed, this,
+                    [this, w, handler, index = i](DigitKey key) { dispatch([w, handler, index, key] { (w->*handler)(index, key); }); });
+    }
     template <class W> void onEnter(TextBox *t, void (W::*handler)()) { wire(t, &QLineEdit::returnPressed, handler); }
+
+    // The order Tab takes through the window's controls (hidden and disabled ones are passed over).
+    void setFocusOrder(const std::vector<QWidget *> &order);
+    template <class T> static std::vector<QWidget *> all(const ControlArray<T> &a)
+    {
+        std::vector<QWidget *> v;
+        for (T *t : a)
+            v.push_back(t);
+        return v;
+    }
+    // The cells of one row: ← and → move along them. Index 0 stands leftmost, or
+    // rightmost when the row is numbered from its units.
+    static void linkRow(const ControlArray<CommandButton> &row, bool fromUnits);
+    // What Escape does in this window.
+    void onEscape(const std::function<void()> &action);
     template <class W> void onTick(Timer *t, void (W::*handler)()) { wire(t, &Timer::tick, handler); }
     template <class W> void onGifEnd(Vorlando *v, void (W::*handler)()) { wire(v, &Vorlando::GifEnd, handler); }
 
@@ -226,9 +270,25 @@ private:
     QObject *create(const ControlLayout &s);
 
     int width_ = 0, height_ = 0;
+    class Announcement *announcement_ = nullptr;
+    QString rightWord_ = QStringLiteral("bien"), wrongWord_ = QStringLiteral("mal");
     vb::Colour back_ = vb::WindowFace;
     QPixmap picture_;
     std::map<QString, std::map<int, QObject *>> controls_;
+};
+
+// A window's notification for a screen reader: never seen, shown anew for each
+// thing it says, which a screen reader then reads aloud.
+class Announcement : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcement(QWidget *parent);
+    QString text() const { return text_; }
+    void say(const QString &text);
+
+private:
+    QString text_;
 };
 
 // Screen size in twips.

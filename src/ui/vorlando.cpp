@@ -1,10 +1,13 @@
 #include "ui/vorlando.h"
 
+#include "ui/accessible.h"
+
 #include <QFileInfo>
 #include <QPainter>
 
 Vorlando::Vorlando(QWidget *parent) : Placed<QWidget>(parent)
 {
+    installAccessibility();
     setAttribute(Qt::WA_TranslucentBackground);
 }
 

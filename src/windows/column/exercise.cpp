@@ -149,11 +149,15 @@ Exercise::Judgement Exercise::Judge(const std::array<QString, 4> &boxes) const
     return j;
 }
 
+QString Exercise::Statement(const QString &operationName) const
+{
+    if (Operation == Op::Division)
+        return operationName + QStringLiteral(": ") + num(Dividend) + QStringLiteral(" / ") + num(Divisor);
+    const QString sign = Operation == Op::Addition ? QStringLiteral(" + ") : Operation == Op::Subtraction ? QStringLiteral(" - ") : QStringLiteral(" X ");
+    return operationName + QStringLiteral(": ") + num(OperandA) + sign + num(OperandB);
+}
+
 QString Exercise::ResultsText(const QString &operationName, const Judgement &j) const
 {
-    const QString verdict = j.right ? QStringLiteral(" = ") : QStringLiteral(" <> ");
-    if (Operation == Op::Division)
-        return operationName + QStringLiteral(": ") + num(Dividend) + QStringLiteral(" / ") + num(Divisor) + verdict + j.entered;
-    const QString sign = Operation == Op::Addition ? QStringLiteral(" + ") : Operation == Op::Subtraction ? QStringLiteral(" - ") : QStringLiteral(" X ");
-    return operationName + QStringLiteral(": ") + num(OperandA) + sign + num(OperandB) + verdict + j.entered;
+    return Statement(operationName) + (j.right ? QStringLiteral(" = ") : QStringLiteral(" <> ")) + j.entered;
 }

@@ -44,6 +44,8 @@ struct Exercise {
     // Judges the captions of the answer boxes, units first ("" an empty box).
     Judgement Judge(const std::array<QString, 4> &boxes) const;
 
+    // The exercise as the results line begins it: "Suma: 25 + 17", "División: 12 / 4".
+    QString Statement(const QString &operationName) const;
     // The exercise and the answer as the results line writes them after its
     // number: "Suma: 25 + 17 = 42", "División: 12 / 4 <> 5".
     QString ResultsText(const QString &operationName, const Judgement &j) const;

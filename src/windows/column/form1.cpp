@@ -48,6 +48,8 @@ Form1::Form1() : Form(design())
     onClick(Command1, &Form1::Command1_Click);
     onClick(Command2, &Form1::Command2_Click);
     onClick(Command3, &Form1::Command3_Click);
+    onKeyPress(Command3, &Form1::Command3_KeyPress);
+    onKeyPress(Command10, &Form1::Command10_KeyPress);
     onClick(Command4, &Form1::Command4_Click);
     onClick(Command5, &Form1::Command5_Click);
     onClick(Command6, &Form1::Command6_Click);
@@ -60,6 +62,16 @@ Form1::Form1() : Form(design())
     onMouseMove(Label2, &Form1::Label2_MouseMove);
     onTick(Timer1, &Form1::Timer1_Timer);
     onGifEnd(Vorlando2, &Form1::Vorlando2_GifEnd);
+
+    // Tab follows the method: the answer from the units, each carry before its
+    // column, the check; then the count-down arrows, the choices and the commands.
+    linkRow(Command3, true);
+    linkRow(Command10, true);
+    std::vector<QWidget *> order{Command3[0], Command10[1], Command3[1], Command10[2], Command3[2], Command3[3], Command5};
+    for (auto group : {all(Image1), std::vector<QWidget *>{Command1[2], Command1[1], Command1[0], Command1[3], Command2},
+                       all(Command4), std::vector<QWidget *>{Command9[1], Command6}, all(Command7), all(Command8)})
+        order.insert(order.end(), group.begin(), group.end());
+    setFocusOrder(order);
 }
 
 void Form1::Form_Load()
@@ -73,6 +85,7 @@ void Form1::Form_Load()
     Language::load("/", "paralistos.txt", {{1, Language::into(ExitQuestion)}});
     ParalistosOn = ExitQuestion == QLatin1String("SI");
     Language::load("/idioma/", "formulario1y2.txt", texts());
+    NameControls();
 
     Picture1->hide();
     File1->setPath(AppFolder::resource("/Fondos/"));
@@ -81,6 +94,7 @@ void Form1::Form_Load()
     if (ParalistosOn)
         ShowPanelCorner();
     Command4[AnyTable]->setBackColor(vb::Blue);
+    Command3[0]->setFocus();
     RunnerStep = 10;
     Vorlando1->hide();
     Vorlando1->setFile(AppFolder::resource("/gifs/1.gif"));
@@ -107,7 +121,7 @@ void Form1::Form_Load()
         Command10[k]->setTop(Label1[k]->Top() - Command10[1]->Height());
         Command10[k]->setLeft(Label1[k]->Left() + 200);
     }
-    forms().form5()->Show();
+    forms().form5()->Show(false); // beside this window, which keeps the keyboard
 }
 
 // ---------------------------------------------------------------- choosing and drawing
@@ -131,10 +145,12 @@ void Form1::ShowExercise(const Exercise &e)
     for (CommandButton *b : Command3) {
         unjudge(b);
         b->setCaption(QString());
+        b->setSpokenDescription(e.Statement(OperationNames[int(e.Operation)]));
     }
     // A carry box stands over every digit of the first row but the units.
     for (int i = 1; i <= 2; ++i)
         Command10[i]->setVisible(e.TopShown[i]);
+    NameOperandDigits();
 }
 
 void Form1::Command1_Click(int Index)
@@ -203,14 +219,29 @@ void Form1::NewExercise()
     RestartRace();
     Command5->setEnabled(true);
     UnlockAnswerEntry();
+    Command3[0]->setFocus();
+    announce(Current.Statement(OperationNames[int(Current.Operation)]));
 }
 
 // ---------------------------------------------------------------- answer entry
 
-void Form1::Command3_Click(int Index)
+// A click or a key on an answer box: the digit changes, and the box clicks.
+void Form1::WriteAnswerDigit(int Index, DigitKey key)
 {
-    digitUp(Command3[Index]);
+    enterKey(Command3[Index], key);
     Sound::play("/sonidos/pulsa.wav");
+}
+
+void Form1::Command3_Click(int Index) { WriteAnswerDigit(Index, {DigitKey::Up}); }
+
+void Form1::Command3_KeyPress(int Index, DigitKey key)
+{
+    if (key.kind == DigitKey::Down)
+        return Image1_Click(Index); // the count-down arrow's step
+    WriteAnswerDigit(Index, key);
+    // A digit written, on to the next one leftwards, as the method goes; after the last, the check.
+    if (key.kind == DigitKey::Digit)
+        focusFirst({Index < Command3.UBound() ? Command3[Index + 1] : nullptr, Command5});
 }
 
 void Form1::Image1_Click(int Index)
@@ -219,7 +250,10 @@ void Form1::Image1_Click(int Index)
     Sound::play("/sonidos/pulsa-.wav");
 }
 
+// A carry box is the child's own note: it changes silently.
 void Form1::Command10_Click(int Index) { digitUp(Command10[Index]); }
+
+void Form1::Command10_KeyPress(int Index, DigitKey key) { enterKey(Command10[Index], key); }
 
 void Form1::Command5_Click()
 {
@@ -281,11 +315,22 @@ void Form1::CheckAnswer()
     }
     addResultsLine(kindOf(Current.Operation), j.right,
                    Current.ResultsText(OperationNames[int(Current.Operation)], j) + verdictTail(verdict));
+    announce(VerdictSaid(j.right));
     Sound::play(j.right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
+}
+
+// The verdict as a screen reader says it: the check button's words, or plain
+// words when the language file has none.
+QString Form1::VerdictSaid(bool right) const
+{
+    const QString &text = VerdictTexts[right ? 0 : 1];
+    return !text.isEmpty() ? text : right ? Words.right : Words.wrong;
 }
 
 void Form1::LockAnswerEntry()
 {
+    // The focus goes to the operation button: pressed again, it draws the next exercise.
+    Command1[int(Operation)]->setFocus();
     for (CommandButton *b : Command3)
         b->setEnabled(false);
     for (Image *i : Image1)
@@ -339,8 +384,10 @@ void Form1::Timer1_Timer()
     if (Command5->Left() < RunnerLeft) {
         CheckAnswer();
         Command5->setEnabled(false);
-        if (!LastCheckRight)
+        if (!LastCheckRight) {
             Command5->setCaption(num(Current.ExpectedResult)); // the right answer, on the button
+            announce(VerdictSaid(false) + QStringLiteral(": ") + Command5->Caption());
+        }
         Timer1->setEnabled(false);
         LockAnswerEntry();
     }
@@ -389,4 +436,53 @@ void Form1::CoverSettings()
 void Form1::ShowPanelCorner()
 {
     Picture1->PaintPicture(Picture(), QRect(0, 0, Picture1->width(), Picture1->height()));
+}
+
+// ---------------------------------------------------------------- names for a screen reader
+
+void Form1::NameControls()
+{
+    setAccessibleName(Words.window);
+    setVerdictWords(Words.right, Words.wrong);
+    for (int i = 0; i <= Command3.UBound(); ++i) {
+        Command3[i]->setSpokenName(Words.result + QStringLiteral(", ") + Words.places[i]);
+        Image1[i]->setAccessibleName(Words.countDown + QStringLiteral(", ") + Words.places[i]);
+    }
+    for (int k = 1; k <= 2; ++k)
+        Command10[k]->setSpokenName(Words.carry + QStringLiteral(", ") + Words.places[k]);
+    for (int op = 0; op <= 3; ++op)
+        if (!OperationNames[op].isEmpty())
+            Command1[op]->setSpokenName(OperationNames[op]);
+    Command2->setSpokenName(Words.digits);
+    for (int i = Command4.LBound(); i < AnyTable; ++i)
+        Command4[i]->setSpokenName(Words.table);
+    Command4[AnyTable]->setSpokenName(Words.anyTable);
+    Command6->setSpokenName(Words.longMultiplication);
+    Command9[1]->setSpokenName(Words.longDivision);
+    Command7[0]->setSpokenName(Words.race);
+    for (int i = 1; i <= 3; ++i)
+        Command7[i]->setSpokenName(Words.speeds[i - 1]);
+    Vorlando1->setAccessibleName(Words.runner);
+    Vorlando2->setAccessibleName(Words.star);
+    Line1->setAccessibleName(Words.rule);
+    for (Line *l : {Line2, Line3})
+        l->setAccessibleName(Words.plus);
+    for (Line *l : {Line4, Line5})
+        l->setAccessibleName(Words.times);
+    for (Line *l : {Line6, Line7})
+        l->setAccessibleName(Words.bracket);
+    Picture1->setAccessibleName(Words.cover);
+}
+
+// The digits of the exercise, each by its row and place; a division's row holds
+// the divisor and the dividend.
+void Form1::NameOperandDigits()
+{
+    const bool division = Current.Operation == Op::Division;
+    for (int i = 0; i < 3; ++i) {
+        Label1[i]->setSpokenName(Words.first + QStringLiteral(", ") + Words.places[i] + QStringLiteral(": %1"));
+        Label2[i]->setSpokenName(!division ? Words.second + QStringLiteral(", ") + Words.places[i] + QStringLiteral(": %1")
+                                 : i == 0  ? Words.divisor + QStringLiteral(": %1")
+                                           : Words.dividend + QStringLiteral(", ") + Words.places[i - 1] + QStringLiteral(": %1"));
+    }
 }

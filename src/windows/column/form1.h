@@ -18,6 +18,7 @@ public:
     void Command1_Click(int Index);
     void Command2_Click();
     void Command3_Click(int Index);
+    void Command3_KeyPress(int Index, DigitKey key);
     void Command4_Click(int Index);
     void Command5_Click();
     void Command6_Click();
@@ -25,6 +26,7 @@ public:
     void Command8_Click(int Index);
     void Command9_Click(int Index);
     void Command10_Click(int Index);
+    void Command10_KeyPress(int Index, DigitKey key);
     void Image1_Click(int Index);
     void Label1_MouseMove(int Index);
     void Label2_MouseMove(int Index);
@@ -79,6 +81,21 @@ public:
     // The judgement of the last check.
     bool LastCheckRight = false;
 
+    // What a screen reader calls the window's parts; lines 12 on of the language file.
+    struct Words {
+        QString result = "Resultado", carry = "Me llevo", countDown = "Uno menos";
+        QString first = "Primer número", second = "Segundo número", dividend = "Dividendo", divisor = "Divisor";
+        std::array<QString, 4> places{"unidades", "decenas", "centenas", "unidades de millar"};
+        QString digits = "Cifras de cada número: %1", table = "Tabla del %1", anyTable = "Cualquier tabla";
+        QString longMultiplication = "Multiplicación larga", longDivision = "División larga";
+        QString race = "Carrera: encender o apagar";
+        std::array<QString, 3> speeds{"Velocidad 1: bebé", "Velocidad 2: dinosaurio", "Velocidad 3: corredor"};
+        QString runner = "Corredor", star = "Estrella de acierto";
+        QString right = "bien", wrong = "mal";
+        QString rule = "Raya", plus = "Signo más", times = "Signo por", bracket = "Signo de dividir";
+        QString cover = "Fondo", window = "Cuentas";
+    } Words;
+
 protected:
     bool QueryClose() override;
 
@@ -93,4 +110,8 @@ private:
     void RestartRace();
     void CoverSettings();
     void ShowPanelCorner();
+    void WriteAnswerDigit(int Index, DigitKey key);
+    void NameControls();
+    void NameOperandDigits();
+    QString VerdictSaid(bool right) const;
 };

@@ -24,6 +24,31 @@ void digitDown(CommandButton *cell)
     cell->setCaption(QString::number(v != 0 ? v - 1 : 9));
 }
 
+void enterKey(CommandButton *cell, DigitKey key, const QString &empty)
+{
+    switch (key.kind) {
+    case DigitKey::Digit:
+        cell->setCaption(QString::number(key.digit));
+        break;
+    case DigitKey::Empty:
+        cell->setCaption(empty);
+        break;
+    case DigitKey::Up:
+        digitUp(cell);
+        break;
+    case DigitKey::Down:
+        digitDown(cell);
+        break;
+    }
+}
+
+void light(Shape *lamp, bool right)
+{
+    lamp->setFillColor(right ? vb::Green : vb::Red);
+    lamp->setVerdict(right ? Verdict::Right : Verdict::Wrong);
+    lamp->show();
+}
+
 void judge(CommandButton *cell, bool right, vb::Colour rightColour)
 {
     cell->setBackColor(right ? rightColour : vb::Red);

@@ -1,11 +1,11 @@
 // The small rules the three exercise windows share.
 #pragma once
 
-#include "ui/vb.h"
+#include "ui/commandbutton.h"
 
 #include <QString>
 
-class CommandButton;
+class Shape;
 
 // A digit cell's caption read as a number: empty or "-" reads as 0.
 int captionValue(const QString &caption);
@@ -15,11 +15,17 @@ void digitUp(CommandButton *cell);
 // The digit-down step: 0, empty or "-" → 9, otherwise one less.
 void digitDown(CommandButton *cell);
 
+// Writes what a key asks into a digit cell: the digit, nothing (an empty cell
+// shows `empty`), or the digit-up or digit-down step.
+void enterKey(CommandButton *cell, DigitKey key, const QString &empty = QString());
+
 // Judges a digit cell: right turns it blue (or the window's own colour for a
 // right digit), wrong turns it red; its verdict goes with the colour.
 void judge(CommandButton *cell, bool right, vb::Colour rightColour = vb::Blue);
 // Back to an unjudged white cell.
 void unjudge(CommandButton *cell);
+// Lights a light green with a ✓ for a right digit, red with a ✗ for a wrong one.
+void light(Shape *lamp, bool right);
 
 // The kinds of exercise the record of the run tells apart.
 enum class ExerciseKind { Addition, Subtraction, Multiplication, Division, WrittenDivision, WrittenMultiplication };

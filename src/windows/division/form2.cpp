@@ -47,7 +47,16 @@ Form2::Form2() : Form(design())
     onClick(Command11, &Form2::Command11_Click);
     onClick(Command12, &Form2::Command12_Click);
     onClick(Command13, &Form2::Command13_Click);
+    onKeyPress(Command5, &Form2::Command5_KeyPress);
+    onKeyPress(Command6, &Form2::Command6_KeyPress);
+    onKeyPress(Command7, &Form2::Command7_KeyPress);
+    onKeyPress(Command8, &Form2::Command8_KeyPress);
+    onKeyPress(Command11, &Form2::Command11_KeyPress);
     onTick(Timer1, &Form2::Timer1_Timer);
+    onEscape([this] { Command13_Click(0); });
+    for (int row = 1; row <= 4; ++row)
+        linkRow(RemainderRow(row), false);
+    linkRow(Command11, false);
 }
 
 void Form2::Form_Load()
@@ -63,6 +72,10 @@ void Form2::Form_Load()
     DrawDivision();
     Level = 0;
     Language::load("/idioma/", "formulariodivision.txt", texts());
+    NameControls();
+    // The division on screen is the one the first start works.
+    ExerciseReady = true;
+    Command3->setFocus();
     Timer1->setEnabled(true);
 }
 
@@ -146,6 +159,9 @@ void Form2::DrawDivision()
     for (int i = 0; i <= Level; ++i)
         Divisor = 10 * Divisor + captionValue(Command2[i]->Caption());
     Label1->setCaption(num(Dividend) + QStringLiteral(" : ") + num(Divisor));
+    for (const auto *cells : {&Command5, &Command6, &Command7, &Command8, &Command11})
+        for (CommandButton *cell : *cells)
+            cell->setSpokenDescription(Label1->Caption());
     LightIndex = 0;
 }
 
@@ -177,6 +193,8 @@ void Form2::Command3_Click()
     if (!ExerciseReady)
         ResetDivision();
     Command11[0]->show();
+    Command11[0]->setFocus();
+    announce(Label1->Caption());
 
     // The expected quotient and remainders, fixed now for the checks to compare with.
     const QString quotient = num(Dividend / Divisor);
@@ -198,27 +216,64 @@ void Form2::Command3_Click()
         RemainderCell(1, j)->show();
     Command12[FirstGroupDigits - 1]->show();
     ExerciseReady = false;
+
+    // Tab follows the method: a quotient digit, the remainder it leaves (from its
+    // units), the arrow that brings the next digit down; then Fin and the commands.
+    std::vector<QWidget *> order;
+    for (int row = 1; row <= 4; ++row) {
+        order.push_back(Command11[row - 1]);
+        for (int j = RemainderRow(row).UBound(); j >= 0; --j)
+            order.push_back(RemainderRow(row)[j]);
+        if (FirstGroupDigits + row - 2 <= Command12.UBound())
+            order.push_back(Command12[FirstGroupDigits + row - 2]);
+    }
+    for (QWidget *w : {static_cast<QWidget *>(Command9), static_cast<QWidget *>(Command3), static_cast<QWidget *>(Command4)})
+        order.push_back(w);
+    for (QWidget *w : all(Command13))
+        order.push_back(w);
+    setFocusOrder(order);
 }
 
 // ---------------------------------------------------------------- writing digits
 
-void Form2::WriteDigit(CommandButton *cell)
+// A click or a key on a remainder cell of row 1..4.
+void Form2::WriteRemainderDigit(int row, int Index, DigitKey key)
 {
     Sound::play("/sonidos/pulsa.wav");
-    digitUp(cell);
+    enterKey(RemainderRow(row)[Index], key, Empty);
+    // A digit written, on to the one left of it, as a remainder is written from its
+    // units; after its first digit, the next step.
+    if (key.kind == DigitKey::Digit) {
+        if (Index > 0)
+            RemainderRow(row)[Index - 1]->setFocus();
+        else
+            NextStep();
+    }
 }
 
-void Form2::Command5_Click(int Index) { WriteDigit(Command5[Index]); }
+void Form2::Command5_Click(int Index) { WriteRemainderDigit(1, Index, {DigitKey::Up}); }
+void Form2::Command6_Click(int Index) { WriteRemainderDigit(2, Index, {DigitKey::Up}); }
+void Form2::Command7_Click(int Index) { WriteRemainderDigit(3, Index, {DigitKey::Up}); }
+void Form2::Command8_Click(int Index) { WriteRemainderDigit(4, Index, {DigitKey::Up}); }
+void Form2::Command5_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(1, Index, key); }
+void Form2::Command6_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(2, Index, key); }
+void Form2::Command7_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(3, Index, key); }
+void Form2::Command8_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(4, Index, key); }
 
-void Form2::Command6_Click(int Index) { WriteDigit(Command6[Index]); }
-
-void Form2::Command7_Click(int Index) { WriteDigit(Command7[Index]); }
-
-void Form2::Command8_Click(int Index) { WriteDigit(Command8[Index]); }
-
-void Form2::Command11_Click(int Index)
+// The next step of the division: the digit to bring down, or Fin.
+void Form2::NextStep()
 {
-    digitUp(Command11[Index]);
+    CommandButton *arrow = nullptr;
+    for (CommandButton *a : Command12)
+        if (a->Visible() && a->isEnabled())
+            arrow = a;
+    focusFirst({arrow, Command9});
+}
+
+// A click or a key on a quotient cell.
+void Form2::WriteQuotientDigit(int Index, DigitKey key)
+{
+    enterKey(Command11[Index], key, Empty);
     // The next quotient cell appears only as far as the quotient reaches.
     if (Index < Text1.UBound() && Text1[Index + 1]->Text() != Empty)
         Command11[Index + 1]->show();
@@ -226,7 +281,18 @@ void Form2::Command11_Click(int Index)
         QuotientIndexMoved = true;
     CurrentQuotientIndex = Index;
     Sound::play("/sonidos/pulsa.wav");
+    // A quotient digit written, on to the remainder it leaves, from its units.
+    if (key.kind == DigitKey::Digit) {
+        if (Index + 1 <= 4 && RemainderRow(Index + 1)[FirstGroupDigits - 1]->Visible())
+            RemainderRow(Index + 1)[FirstGroupDigits - 1]->setFocus();
+        else
+            NextStep();
+    }
 }
+
+void Form2::Command11_Click(int Index) { WriteQuotientDigit(Index, {DigitKey::Up}); }
+
+void Form2::Command11_KeyPress(int Index, DigitKey key) { WriteQuotientDigit(Index, key); }
 
 // Arrow Index brings dividend digit Index + 1 down beside the remainder just written.
 void Form2::Command12_Click(int Index)
@@ -241,7 +307,9 @@ void Form2::Command12_Click(int Index)
         brought->setCaption(Command1[Index + 1]->Caption());
         for (int j = 0; j < FirstGroupDigits; ++j)
             RemainderCell(row + 1, row + j)->show();
+        const int wrongBefore = WrongCount;
         CheckRemainderRow(row, Remainder[row]);
+        SayStep(Words.remainder + QLatin1Char(' ') + num(row), wrongBefore);
     }
     if (Index + 1 <= DivisorLastIndex + 2)
         Command12[Index + 1]->show();
@@ -249,14 +317,18 @@ void Form2::Command12_Click(int Index)
         Command9->show();
     Command12[Index]->setEnabled(false);
     ShowStepScore();
+    // On to the next quotient digit.
+    focusFirst({Command11[qMin(BringDownCount, Command11.UBound())], Command9});
 }
 
 void Form2::Timer1_Timer()
 {
     if (CurrentQuotientIndex > 0 && QuotientIndexMoved) {
         StepWrong = false;
+        const int wrongBefore = WrongCount;
         CheckQuotientDigit(CurrentQuotientIndex - 1);
         ShowStepScore();
+        SayStep(Command11[CurrentQuotientIndex - 1]->spokenName(), wrongBefore);
     }
     QuotientIndexMoved = false;
 }
@@ -295,19 +367,20 @@ void Form2::Judge(CommandButton *cell, bool right, const QString &rightDigit)
         ++WrongCount;
         StepWrong = true;
     }
-    if (LightIndex <= Shape1.UBound()) {
-        Shape1[LightIndex]->setFillColor(right ? vb::Green : vb::Red);
-        Shape1[LightIndex]->show();
-        ++LightIndex;
-    }
+    if (LightIndex <= Shape1.UBound())
+        light(Shape1[LightIndex++], right);
 }
 
-// One second of colours 10 to 15 of the palette. The window goes on drawing, the
-// child's clicks wait until the second is over (see dispatch).
+// One second of colours 10 to 15 of the palette, changing at most three times,
+// gently enough for a child who is troubled by flicker. The window goes on
+// drawing; the child's clicks and keys wait until the second is over (see dispatch).
 void Form2::FlashCell(CommandButton *cell)
 {
     Flashing = true;
-    Hold(Clock::second(), 40, [cell] {
+    int changes = 0;
+    Hold(Clock::second(), Clock::second() / FlashChanges, [cell, &changes] {
+        if (changes++ >= FlashChanges)
+            return;
         cell->setBackColor(vb::paletteColour(static_cast<int>(std::nearbyint(Random::Rnd() * 5 + 10))));
         cell->repaint();
     });
@@ -346,6 +419,7 @@ void Form2::Command9_Click()
     Command9->hide();
     Command3->setEnabled(true);
     Command4->setEnabled(true);
+    Command3->setFocus();
     ShowPercentages();
 
     const bool faultless = WrongCount == 0;
@@ -359,6 +433,41 @@ void Form2::Command9_Click()
                    QStringLiteral("DIVISIÓN ") + num(Dividend) + QStringLiteral(" : ") + num(Divisor) + QStringLiteral(" = ") +
                        num(Dividend / Divisor) + QStringLiteral(" + RESTO - ") + num(Dividend % Divisor) +
                        verdictTail(VerdictWords[faultless ? 0 : 1]));
+    const QString &verdict = VerdictWords[faultless ? 0 : 1];
+    announce((!verdict.isEmpty() ? verdict : faultless ? Words.right : Words.wrong) + QStringLiteral(". ") + Command10[0]->Caption());
+}
+
+// Says whether the step just checked was right.
+void Form2::SayStep(const QString &what, int wrongBefore)
+{
+    announce(what + QStringLiteral(": ") + (WrongCount > wrongBefore ? Words.wrong : Words.right));
+}
+
+// ---------------------------------------------------------------- names for a screen reader
+
+void Form2::NameControls()
+{
+    setAccessibleName(Words.window);
+    setVerdictWords(Words.right, Words.wrong);
+    const QString comma = QStringLiteral(", ");
+    for (int j = 0; j <= Command1.UBound(); ++j)
+        Command1[j]->setSpokenName(Words.dividend + comma + Words.digit + QLatin1Char(' ') + num(j + 1) + QStringLiteral(": %1"));
+    for (int j = 0; j <= Command2.UBound(); ++j)
+        Command2[j]->setSpokenName(Words.divisor + comma + Words.digit + QLatin1Char(' ') + num(j + 1) + QStringLiteral(": %1"));
+    for (int row = 1; row <= 4; ++row)
+        for (int j = 0; j <= RemainderRow(row).UBound(); ++j)
+            RemainderRow(row)[j]->setSpokenName(Words.remainder + QLatin1Char(' ') + num(row) + comma + Words.digit + QLatin1Char(' ') + num(j + 1));
+    for (int k = 0; k <= Command11.UBound(); ++k)
+        Command11[k]->setSpokenName(Words.quotient + comma + Words.digit + QLatin1Char(' ') + num(k + 1));
+    for (int j = 0; j <= Command12.UBound(); ++j)
+        Command12[j]->setSpokenName(Words.bringDown + QLatin1Char(' ') + num(j + 2));
+    for (int i = 0; i <= Shape1.UBound(); ++i)
+        Shape1[i]->setAccessibleName(Words.light + QLatin1Char(' ') + num(i + 1));
+    for (int i = 0; i <= Command10.UBound(); ++i)
+        Command10[i]->setSpokenName(Words.scores[i]);
+    Vorlando1->setAccessibleName(Words.animation);
+    Line1->setAccessibleName(Words.bracket);
+    Line2->setAccessibleName(Words.bracket);
 }
 
 void Form2::Command13_Click(int Index) { SecondaryWindowCommand(*this, Index); }

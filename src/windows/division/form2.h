@@ -22,8 +22,13 @@ public:
     void Command6_Click(int Index);
     void Command7_Click(int Index);
     void Command8_Click(int Index);
+    void Command5_KeyPress(int Index, DigitKey key);
+    void Command6_KeyPress(int Index, DigitKey key);
+    void Command7_KeyPress(int Index, DigitKey key);
+    void Command8_KeyPress(int Index, DigitKey key);
     void Command9_Click();
     void Command11_Click(int Index);
+    void Command11_KeyPress(int Index, DigitKey key);
     void Command12_Click(int Index);
     void Command13_Click(int Index);
     void Timer1_Timer();
@@ -73,6 +78,15 @@ public:
     std::array<QString, 2> PercentWords;
     std::array<QString, 2> VerdictWords;
 
+    // What a screen reader calls the window's parts; lines 11 on of the language file.
+    struct Words {
+        QString dividend = "Dividendo", divisor = "Divisor", digit = "cifra", quotient = "Cociente", remainder = "Resto";
+        QString bringDown = "Bajar la cifra", light = "Luz";
+        std::array<QString, 4> scores{"Cifras bien: %1", "Cifras mal: %1", "Divisiones bien: %1", "Divisiones mal: %1"};
+        QString animation = "Señal del paso", bracket = "Signo de dividir";
+        QString right = "bien", wrong = "mal", window = "División larga";
+    } Words;
+
 protected:
     void dispatch(const std::function<void()> &handler) override;
     bool QueryClose() override;
@@ -83,7 +97,11 @@ private:
     const ControlArray<CommandButton> &RemainderRow(int row) const;
     void DrawDivision();
     void ResetDivision();
-    void WriteDigit(CommandButton *cell);
+    void WriteRemainderDigit(int row, int Index, DigitKey key);
+    void WriteQuotientDigit(int Index, DigitKey key);
+    void NextStep();
+    void SayStep(const QString &what, int wrongBefore);
+    void NameControls();
     void CheckRemainderRow(int row, int R);
     void CheckQuotientDigit(int k);
     void Judge(CommandButton *cell, bool right, const QString &rightDigit);
@@ -91,6 +109,7 @@ private:
     void ShowStepScore();
     void ShowPercentages();
 
+    static constexpr int FlashChanges = 3; // colour changes in the flash's second
     std::array<bool, 4> QuotientChecked{}; // which quotient digits a check has seen since the start
     bool Busy = false;                      // a handler is running (a flash included)
     bool Flashing = false;                  // a flash is running

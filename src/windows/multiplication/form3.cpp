@@ -33,6 +33,21 @@ Form3::Form3() : Form(design())
     onClick(Command7, &Form3::Command7_Click);
     onClick(Command8, &Form3::Command8_Click);
     onClick(Command9, &Form3::Command9_Click);
+    onKeyPress(Command4, &Form3::Command4_KeyPress);
+    onKeyPress(Command5, &Form3::Command5_KeyPress);
+    onKeyPress(Command6, &Form3::Command6_KeyPress);
+    onKeyPress(Command9, &Form3::Command9_KeyPress);
+    onEscape([this] { Command8_Click(0); });
+    for (const auto *row : {&Command4, &Command5, &Command6, &Command9})
+        linkRow(*row, true);
+    // Tab follows the method: each row from its units, then its check; the
+    // carries after the first row; then the new-exercise buttons and the commands.
+    std::vector<QWidget *> order;
+    for (auto group : {all(Command4), all(Command9), std::vector<QWidget *>{Command7[0]}, all(Command5),
+                       std::vector<QWidget *>{Command7[1]}, all(Command6), std::vector<QWidget *>{Command7[2]}, all(Command3),
+                       all(Command8)})
+        order.insert(order.end(), group.begin(), group.end());
+    setFocusOrder(order);
 }
 
 void Form3::Form_Load()
@@ -45,6 +60,8 @@ void Form3::Form_Load()
     for (CommandButton *b : Command9)
         b->setCaption(QString());
     Language::load("/idioma/", "formulariomulti.txt", texts());
+    NameControls();
+    Command4[0]->setFocus();
 }
 
 // ---------------------------------------------------------------- the grid
@@ -92,6 +109,15 @@ void Form3::DrawMultiplication()
         RightDigits[int(Row::Result)][k] = product % 10;
     Multiplicand = a;
     Multiplier = b;
+    for (Row row : {Row::First, Row::Second, Row::Result})
+        for (CommandButton *cell : Cells(row))
+            cell->setSpokenDescription(Statement());
+}
+
+// The multiplication as it stands: "23 X 45", or "23 X 5" with one multiplier digit.
+QString Form3::Statement() const
+{
+    return num(Multiplicand) + QStringLiteral(" X ") + num(MultiplierMode == MultiplierSize::OneDigit ? Multiplier % 10 : Multiplier);
 }
 
 void Form3::ClearWorking()
@@ -177,6 +203,8 @@ void Form3::Command3_Click(int Index)
     DrawMultiplication();
     Vorlando1->setFile(QString());
     Sound::play("/sonidos/operacion.wav");
+    Command4[0]->setFocus();
+    announce(Statement());
     // A carry box stands over every multiplicand digit but the units.
     for (int j = 1; j <= Command9.UBound(); ++j)
         Command9[j]->setVisible(Command1[j + 1]->Visible());
@@ -184,28 +212,40 @@ void Form3::Command3_Click(int Index)
 
 // ---------------------------------------------------------------- writing digits
 
-void Form3::WriteDigit(Row row, int Index)
+// A click or a key on a cell of a working row.
+void Form3::WriteDigit(Row row, int Index, DigitKey key)
 {
     Sound::play("/sonidos/pulsa.wav");
-    digitUp(Cells(row)[Index]);
+    enterKey(Cells(row)[Index], key);
     Vorlando1->setFile(QString());
+    // A digit written, on to the next one leftwards, as the method goes; after the last, the row's check.
+    if (key.kind == DigitKey::Digit)
+        focusFirst({Index < Cells(row).UBound() ? Cells(row)[Index + 1] : nullptr, Command7[int(row)]});
 }
 
-void Form3::Command4_Click(int Index) { WriteDigit(Row::First, Index); }
-
-void Form3::Command5_Click(int Index) { WriteDigit(Row::Second, Index); }
-
-void Form3::Command6_Click(int Index) { WriteDigit(Row::Result, Index); }
+void Form3::Command4_Click(int Index) { WriteDigit(Row::First, Index, {DigitKey::Up}); }
+void Form3::Command5_Click(int Index) { WriteDigit(Row::Second, Index, {DigitKey::Up}); }
+void Form3::Command6_Click(int Index) { WriteDigit(Row::Result, Index, {DigitKey::Up}); }
+void Form3::Command4_KeyPress(int Index, DigitKey key) { WriteDigit(Row::First, Index, key); }
+void Form3::Command5_KeyPress(int Index, DigitKey key) { WriteDigit(Row::Second, Index, key); }
+void Form3::Command6_KeyPress(int Index, DigitKey key) { WriteDigit(Row::Result, Index, key); }
 
 // A carry box is the child's own note: silent, never judged.
 void Form3::Command9_Click(int Index) { digitUp(Command9[Index]); }
+void Form3::Command9_KeyPress(int Index, DigitKey key) { enterKey(Command9[Index], key); }
 
 // ---------------------------------------------------------------- checking
 
-// Colours every cell of the row in use, blue right and red wrong; true if one is wrong.
+// Colours every cell of the row in use, blue right and red wrong; true if one is
+// wrong. An empty cell inside the number, judged right, shows its 0; an empty
+// leading one stays empty.
 bool Form3::CheckRow(Row row)
 {
     const int first = FirstColumn(row);
+    int leading = first; // the highest column whose right digit is not 0
+    for (int k = first; k - first <= Cells(row).UBound() && WorkingCell(row, k)->Visible(); ++k)
+        if (RightDigits[int(row)][k] != 0)
+            leading = k;
     bool wrong = false;
     for (int k = first; k - first <= Cells(row).UBound(); ++k) {
         CommandButton *cell = WorkingCell(row, k);
@@ -213,6 +253,8 @@ bool Form3::CheckRow(Row row)
             break;
         const bool right = captionValue(cell->Caption()) == RightDigits[int(row)][k];
         judge(cell, right);
+        if (right && cell->Caption().isEmpty() && k < leading)
+            cell->setCaption(QStringLiteral("0"));
         wrong = wrong || !right;
     }
     return wrong;
@@ -254,6 +296,42 @@ void Form3::Command7_Click(int Index)
     }
     for (CommandButton *carry : Command9)
         carry->setCaption(QString());
+
+    // Said aloud: the row checked, or the verdict on the whole; then on to what comes next.
+    const bool final = Index == 2 || Command7[1]->isHidden();
+    const QString &verdict = VerdictTexts[wrong ? 1 : 0];
+    announce(final && !verdict.isEmpty() ? verdict : Words.rows[Index] + QStringLiteral(": ") + (wrong ? Words.wrong : Words.right));
+    if (final)
+        focusFirst({Command7[Index], Command3[0], Command3[1]});
+    else
+        focusFirst({Cells(Row(Index + 1))[0], Command7[Index]});
+}
+
+// ---------------------------------------------------------------- names for a screen reader
+
+void Form3::NameControls()
+{
+    setAccessibleName(Words.window);
+    setVerdictWords(Words.right, Words.wrong);
+    const QString comma = QStringLiteral(", ");
+    for (int i = 0; i <= Command1.UBound(); ++i)
+        Command1[i]->setSpokenName(Words.first + comma + Words.places[i] + QStringLiteral(": %1"));
+    for (int i = 0; i <= Command2.UBound(); ++i)
+        Command2[i]->setSpokenName(Words.second + comma + Words.places[i] + QStringLiteral(": %1"));
+    for (Row row : {Row::First, Row::Second, Row::Result})
+        for (int i = 0; i <= Cells(row).UBound(); ++i)
+            Cells(row)[i]->setSpokenName(Words.rows[int(row)] + comma + Words.places[i + FirstColumn(row)]);
+    for (int j = 0; j <= Command9.UBound(); ++j)
+        Command9[j]->setSpokenName(Words.carry + comma + Words.places[j + 1]);
+    for (int k = 0; k <= Command7.UBound(); ++k)
+        Command7[k]->setSpokenName(Words.checks[k]);
+    for (int k = 0; k <= Command3.UBound(); ++k)
+        Command3[k]->setSpokenName(Words.sizes[k]);
+    Vorlando1->setAccessibleName(Words.animation);
+    for (Line *l : {Line2, Line3})
+        l->setAccessibleName(Words.times);
+    for (Line *l : {Line1, Line4})
+        l->setAccessibleName(Words.rule);
 }
 
 void Form3::Command8_Click(int Index) { SecondaryWindowCommand(*this, Index); }

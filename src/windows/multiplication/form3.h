@@ -21,6 +21,10 @@ public:
     void Command7_Click(int Index);
     void Command8_Click(int Index);
     void Command9_Click(int Index);
+    void Command4_KeyPress(int Index, DigitKey key);
+    void Command5_KeyPress(int Index, DigitKey key);
+    void Command6_KeyPress(int Index, DigitKey key);
+    void Command9_KeyPress(int Index, DigitKey key);
 
     // The working grid: column k (0 = units, up to 6) has its cells at this Left.
     static constexpr int ColumnStep = 720;
@@ -60,6 +64,19 @@ public:
     QString MultiplicationTitle;
     std::array<QString, 2> VerdictTexts;
 
+    // What a screen reader calls the window's parts; lines 7 on of the language file.
+    struct Words {
+        QString first = "Primer número", second = "Segundo número", carry = "Me llevo";
+        std::array<QString, 3> rows{"Fila 1", "Fila 2", "Resultado"};
+        std::array<QString, 3> checks{"Comprobar la fila 1", "Comprobar la fila 2", "Comprobar el resultado"};
+        std::array<QString, 2> sizes{"Otra multiplicación, con otro número de cifras arriba",
+                                     "Otra multiplicación, con una o dos cifras abajo"};
+        std::array<QString, 7> places{"unidades",           "decenas",           "centenas",          "unidades de millar",
+                                      "decenas de millar", "centenas de millar", "unidades de millón"};
+        QString animation = "Señal de la comprobación", times = "Signo por", rule = "Raya";
+        QString right = "bien", wrong = "mal", window = "Multiplicación larga";
+    } Words;
+
 private:
     static FormLayout design();
     std::vector<Language::Line> texts();
@@ -69,7 +86,9 @@ private:
     void ShrinkToTwoDigits();
     void UseOneDigitMultiplier();
     void UseTwoDigitMultiplier();
-    void WriteDigit(Row row, int Index);
+    void WriteDigit(Row row, int Index, DigitKey key);
+    void NameControls();
+    QString Statement() const;
     bool CheckRow(Row row);
     void RecordExercise(int multiplier, bool wrong);
 

@@ -36,6 +36,8 @@ Form4::Form4() : Form(design())
     Text1->setAccessibleName(Label1->Caption());
     onClick(Command1, &Form4::Command1_Click);
     onEnter(Text1, &Form4::Command1_Click);
+    setFocusOrder({Text1, Command1});
+    Text1->setFocus();
 }
 
 void Form4::Form_Load()

@@ -28,6 +28,7 @@ Form5::Form5() : Form(design())
     Label1->setForeColor(vb::White); // a light heading on the blue window
     Label1->setSingleLine(true);     // a long name is cut, never wrapped
     setWindowTitle(QString());
+    onEscape([this] { hide(); }); // as the close box
 }
 
 // The close box only hides the window: the record of the run stays, later lines
@@ -50,7 +51,11 @@ void Form5::Form_Load()
 std::vector<Language::Line> Form5::texts()
 {
     return {
-        {1, [this](const QString &title) { Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + title); }},
+        {1, [this](const QString &title) {
+             Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + title);
+             setAccessibleName(Label1->Caption());
+             List1->setAccessibleName(Label1->Caption());
+         }},
     };
 }
 

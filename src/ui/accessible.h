@@ -1,0 +1,18 @@
+// How the program's own controls answer a screen reader: a command button is
+// a push button named for what it does; a digit cell a spin button whose text
+// is its digit (empty when empty) and whose description is its verdict; a
+// display and a light are text with a name; an animation is an animation; and
+// each window has one notification that says the verdict of a check aloud.
+#pragma once
+
+class QObject;
+class QString;
+class QWidget;
+
+// Lets the program's controls answer with their own interfaces; once, before the first control.
+void installAccessibility();
+
+// Tells a screen reader that a control's name, description or digit changed.
+void accessibleNameChanged(QObject *control);
+void accessibleDescriptionChanged(QObject *control);
+void digitChanged(QObject *cell, const QString &before);

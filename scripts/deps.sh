@@ -5,8 +5,10 @@ set -euo pipefail
 packages=(
   cmake make g++
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  fonts-liberation
+  fonts-liberation qt6-translations-l10n
   xvfb xauth
+  # reading back a printed record in the tests
+  poppler-utils
   # building and checking the Debian package
   dpkg-dev file python3 desktop-file-utils appstream x11-apps
 )

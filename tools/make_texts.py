@@ -37,7 +37,11 @@ FILES = {
         "unidades de millón", "Señal de la comprobación", "Signo por", "Raya", "bien", "mal", "Multiplicación larga",
     ],
     "idioma/presentacion.txt": ["Nombre", "ACEPTAR", "Escribe tu nombre"],
-    "idioma/Resultados.txt": ["– tus resultados"],
+    "idioma/Resultados.txt": [
+        "– tus resultados", "Copiar", "Imprimir", "Todavía no hay ningún ejercicio.",
+        "Sumas", "Restas", "Multiplicaciones", "Divisiones", "Divisiones largas", "Multiplicaciones largas",
+        "bien", "mal", "Total",
+    ],
     "paralistos.txt": ["NO"],
 }
 

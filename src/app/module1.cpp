@@ -7,6 +7,7 @@ namespace Module1 {
 QString PlayerName;
 int ResultsCounter = 0;
 int BackgroundIndex = 0;
+QDateTime RunStarted = QDateTime::currentDateTime();
 namespace {
 void quit() { QCoreApplication::exit(0); }
 } // namespace
@@ -19,6 +20,7 @@ void reset()
     PlayerName.clear();
     ResultsCounter = 0;
     BackgroundIndex = 0;
+    RunStarted = QDateTime::currentDateTime();
 }
 
 } // namespace Module1

@@ -1,6 +1,7 @@
 // Program-wide state and the few services every window shares.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -12,6 +13,7 @@ namespace Module1 {
 extern QString PlayerName;  // written once by the presentation window
 extern int ResultsCounter;  // numbers the results lines of all windows; never wraps
 extern int BackgroundIndex; // list position of the next background picture
+extern QDateTime RunStarted; // when the program started, for the teacher's record
 
 // Ends the program at once. Tests replace it.
 extern std::function<void()> EndProgram;

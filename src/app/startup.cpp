@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 void PrepareApplication()
 {
@@ -15,4 +18,9 @@ void PrepareApplication()
     // A window without a title of its own shows the program's name.
     QApplication::setApplicationName(QStringLiteral("Cuentas"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    // Qt's own dialogs (the print dialog) speak the program's language.
+    static QTranslator qtSpanish;
+    if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSpanish);
 }

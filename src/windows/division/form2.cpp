@@ -131,16 +131,21 @@ CommandButton *Form2::RemainderCell(int row, int column) const { return Remainde
 
 void Form2::Command4_Click()
 {
-    Level = Level == 2 ? 0 : Level + 1;
     // The digits the new level shows are in place before the draw, so every one is fresh.
+    SetLevel(Level == 2 ? 0 : Level + 1);
+    ResetDivision();
+    ExerciseReady = true;
+}
+
+void Form2::SetLevel(int level)
+{
+    Level = level;
     DivisorLastIndex = Level;
     DividendLastIndex = DivisorLastIndex + 3;
     for (int i = 1; i <= Command2.UBound(); ++i)
         Command2[i]->setVisible(i <= DivisorLastIndex);
     for (int i = 4; i <= Command1.UBound(); ++i)
         Command1[i]->setVisible(i <= DividendLastIndex);
-    ResetDivision();
-    ExerciseReady = true;
 }
 
 void Form2::DrawDivision()
@@ -148,14 +153,20 @@ void Form2::DrawDivision()
     using Random::Digit;
     Command1[0]->setCaption(num(Digit(9, 1)));
     Command2[0]->setCaption(num(Digit(8, 2)));
-    Dividend = 0;
-    Divisor = 0;
     for (int i = 1; i <= DividendLastIndex; ++i)
         Command1[i]->setCaption(num(Digit(10)));
-    for (int i = 0; i <= Level + 3; ++i)
-        Dividend = 10 * Dividend + captionValue(Command1[i]->Caption());
     for (int i = 1; i <= DivisorLastIndex; ++i)
         Command2[i]->setCaption(num(Digit(10)));
+    ReadDivision();
+}
+
+// The division is what its digits say.
+void Form2::ReadDivision()
+{
+    Dividend = 0;
+    Divisor = 0;
+    for (int i = 0; i <= Level + 3; ++i)
+        Dividend = 10 * Dividend + captionValue(Command1[i]->Caption());
     for (int i = 0; i <= Level; ++i)
         Divisor = 10 * Divisor + captionValue(Command2[i]->Caption());
     Label1->setCaption(num(Dividend) + QStringLiteral(" : ") + num(Divisor));
@@ -165,7 +176,25 @@ void Form2::DrawDivision()
     LightIndex = 0;
 }
 
+void Form2::ShowDivision(const QString &dividend, const QString &divisor)
+{
+    SetLevel(int(divisor.size()) - 1);
+    ClearWorking();
+    for (int i = 0; i <= DividendLastIndex; ++i)
+        Command1[i]->setCaption(dividend.mid(i, 1));
+    for (int i = 0; i <= DivisorLastIndex; ++i)
+        Command2[i]->setCaption(divisor.mid(i, 1));
+    ReadDivision();
+    ExerciseReady = true;
+}
+
 void Form2::ResetDivision()
+{
+    ClearWorking();
+    DrawDivision();
+}
+
+void Form2::ClearWorking()
 {
     for (const auto *cells : {&Command5, &Command6, &Command7, &Command8, &Command11})
         for (CommandButton *cell : *cells) {
@@ -181,7 +210,6 @@ void Form2::ResetDivision()
     }
     BringDownCount = CurrentQuotientIndex = WrongCount = RightCount = 0;
     QuotientChecked.fill(false);
-    DrawDivision();
     for (Shape *light : Shape1)
         light->hide();
 }

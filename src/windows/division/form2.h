@@ -33,6 +33,10 @@ public:
     void Command13_Click(int Index);
     void Timer1_Timer();
 
+    // Shows this division ("1234", "7") as a level change would draw it: the
+    // level its divisor needs, a clean working area, and the next start works it.
+    void ShowDivision(const QString &dividend, const QString &divisor);
+
     // The cell of remainder row 1..4 that stands in dividend column 0..5.
     CommandButton *RemainderCell(int row, int column) const;
 
@@ -95,8 +99,11 @@ private:
     static FormLayout design();
     std::vector<Language::Line> texts();
     const ControlArray<CommandButton> &RemainderRow(int row) const;
+    void SetLevel(int level);
     void DrawDivision();
+    void ReadDivision();
     void ResetDivision();
+    void ClearWorking();
     void WriteRemainderDigit(int row, int Index, DigitKey key);
     void WriteQuotientDigit(int Index, DigitKey key);
     void NextStep();

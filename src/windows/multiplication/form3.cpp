@@ -88,14 +88,31 @@ CommandButton *Form3::WorkingCell(Row row, int column) const
 
 void Form3::DrawMultiplication()
 {
+    for (int i = 0; i <= MultiplicandLastIndex; ++i) {
+        Command1[i]->setCaption(num(Random::Digit(9, 1)));
+        if (i < 2)
+            Command2[i]->setCaption(num(Random::Digit(8, 2)));
+    }
+    ReadMultiplication();
+}
+
+void Form3::ShowMultiplication(int a, int b)
+{
+    for (int i = 0; i <= MultiplicandLastIndex; ++i, a /= 10)
+        Command1[i]->setCaption(num(a % 10));
+    for (int i = 0; i < 2; ++i, b /= 10)
+        Command2[i]->setCaption(num(b % 10));
+    ReadMultiplication();
+}
+
+// The multiplication is what its digits say; the right digit of every cell is stored now.
+void Form3::ReadMultiplication()
+{
     int a = 0, b = 0, power = 1;
     for (int i = 0; i <= MultiplicandLastIndex; ++i, power *= 10) {
-        Command1[i]->setCaption(num(Random::Digit(9, 1)));
         a += captionValue(Command1[i]->Caption()) * power;
-        if (i < 2) {
-            Command2[i]->setCaption(num(Random::Digit(8, 2)));
+        if (i < 2)
             b += captionValue(Command2[i]->Caption()) * power;
-        }
     }
     int p1 = a * captionValue(Command2[0]->Caption());
     int p2 = a * captionValue(Command2[1]->Caption());

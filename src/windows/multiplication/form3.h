@@ -30,6 +30,10 @@ public:
     static constexpr int ColumnStep = 720;
     static constexpr int ColumnLeft(int k) { return 5640 - ColumnStep * k; }
 
+    // Shows the multiplication a × b (b of two digits, a of as many as the size in
+    // use) as a draw would: its digits, and the right digit of every cell.
+    void ShowMultiplication(int a, int b);
+
     // The three working rows, numbered as their check buttons Command7(0..2).
     enum class Row { First = 0, Second = 1, Result = 2 };
     // The cell of a working row that stands in column k (row 2 starts one column left of units).
@@ -81,6 +85,7 @@ private:
     static FormLayout design();
     std::vector<Language::Line> texts();
     void DrawMultiplication();
+    void ReadMultiplication();
     void ClearWorking();
     void ShowColumns();
     void ShrinkToTwoDigits();

@@ -4,6 +4,16 @@
 #include "windows/column/form1.h"
 #include "windows/forms.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextCursor>
+#include <QTextDocument>
+
 namespace {
 
 FormLayout design()
@@ -14,7 +24,10 @@ FormLayout design()
         .font = {"Arial", 14.25, true},
         .controls = {
             {.name = "List1", .kind = Kind::ListBox, .rect = {120, 720, 7215, 6330}},
-            {.name = "Label1", .kind = Kind::Label, .caption = "Label1", .rect = {120, 120, 7215, 495}, .align = Qt::AlignCenter},
+            // The heading leaves the right end of its row to the teacher's two commands.
+            {.name = "Label1", .kind = Kind::Label, .caption = "Label1", .rect = {120, 120, 4575, 495}, .align = Qt::AlignCenter},
+            {.name = "Command1", .caption = "Copiar", .rect = {4755, 165, 1230, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
+            {.name = "Command2", .caption = "Imprimir", .rect = {6045, 165, 1290, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
         },
     };
 }
@@ -25,10 +38,29 @@ Form5::Form5() : Form(design())
 {
     List1 = control<ListBox>("List1");
     Label1 = control<Label>("Label1");
+    Command1 = control<CommandButton>("Command1");
+    Command2 = control<CommandButton>("Command2");
     Label1->setForeColor(vb::White); // a light heading on the blue window
     Label1->setSingleLine(true);     // a long name is cut, never wrapped
     setWindowTitle(QString());
+    onClick(Command1, &Form5::Command1_Click);
+    onClick(Command2, &Form5::Command2_Click);
     onEscape([this] { hide(); }); // as the close box
+
+    // Ctrl+C and Ctrl+P anywhere in the window, and both on the list's menu.
+    auto command = [this](CommandButton *button, QKeySequence::StandardKey key) {
+        auto *a = new QAction(button->Caption(), this);
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, button, &QAbstractButton::click);
+        addAction(a);
+        List1->addAction(a);
+        return a;
+    };
+    CopyAction = command(Command1, QKeySequence::Copy);
+    PrintAction = command(Command2, QKeySequence::Print);
+    List1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    setFocusOrder({List1, Command1, Command2});
 }
 
 // The close box only hides the window: the record of the run stays, later lines
@@ -56,6 +88,12 @@ std::vector<Language::Line> Form5::texts()
              setAccessibleName(Label1->Caption());
              List1->setAccessibleName(Label1->Caption());
          }},
+        {2, [this](const QString &s) { Command1->setCaption(s), CopyAction->setText(s); }},
+        {3, [this](const QString &s) { Command2->setCaption(s), PrintAction->setText(s); }},
+        {4, Language::into(Words.nothing)},
+        {5, Language::into(Words.kinds[0])}, {6, Language::into(Words.kinds[1])}, {7, Language::into(Words.kinds[2])},
+        {8, Language::into(Words.kinds[3])}, {9, Language::into(Words.kinds[4])}, {10, Language::into(Words.kinds[5])},
+        {11, Language::into(Words.right)}, {12, Language::into(Words.wrong)}, {13, Language::into(Words.total)},
     };
 }
 
@@ -63,4 +101,72 @@ void Form5::AddRecord(const ResultRecord &record)
 {
     records_.push_back(record);
     List1->AddItem(record.line);
+}
+
+// ---------------------------------------------------------------- the teacher's copy and print
+
+// The heading, every line, and the tally: for each kind of exercise with lines,
+// how many were right and how many wrong, then the totals; or, with no line
+// yet, a word that nothing is recorded.
+QStringList Form5::RecordLines() const
+{
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    QStringList lines{Module1::PlayerName + QStringLiteral(" — ") +
+                      spanish.toString(Module1::RunStarted, QStringLiteral("dddd, d 'de' MMMM 'de' yyyy, HH:mm")),
+                      QString()};
+    if (records_.empty())
+        return lines << Words.nothing;
+    std::array<int, 6> right{}, wrong{};
+    for (const ResultRecord &r : records_) {
+        lines << r.line;
+        ++(r.right ? right : wrong)[int(r.kind)];
+    }
+    lines << QString();
+    auto tally = [this](const QString &what, int r, int w) {
+        return what + QStringLiteral(": ") + QString::number(r) + QLatin1Char(' ') + Words.right + QStringLiteral(", ") +
+               QString::number(w) + QLatin1Char(' ') + Words.wrong;
+    };
+    for (std::size_t k = 0; k < right.size(); ++k)
+        if (right[k] + wrong[k] > 0)
+            lines << tally(Words.kinds[k], right[k], wrong[k]);
+    int allRight = 0, allWrong = 0;
+    for (std::size_t k = 0; k < right.size(); ++k)
+        allRight += right[k], allWrong += wrong[k];
+    return lines << tally(Words.total, allRight, allWrong);
+}
+
+QString Form5::RecordText() const { return RecordLines().join(QLatin1Char('\n')) + QLatin1Char('\n'); }
+
+void Form5::Command1_Click() { QGuiApplication::clipboard()->setText(RecordText()); }
+
+// The desktop's print dialog; with no printer, it prints to a PDF file of the
+// teacher's choice. Nothing is written unless the teacher asks for it.
+void Form5::Command2_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::home().filePath(QStringLiteral("%1 %2.pdf").arg(Label1->Caption().trimmed(),
+                                                                                         Module1::RunStarted.toString(QStringLiteral("yyyy-MM-dd")))));
+    }
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintRecord(printer);
+}
+
+void Form5::PrintRecord(QPrinter &printer) const
+{
+    QTextDocument page;
+    page.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+    QTextCursor at(&page);
+    const QStringList lines = RecordLines();
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    heading.setFontPointSize(14);
+    at.insertText(lines.first(), heading);
+    for (const QString &line : lines.mid(1)) {
+        at.insertBlock();
+        at.insertText(line, QTextCharFormat());
+    }
+    page.print(&printer); // wraps long lines, breaks pages and numbers them
 }

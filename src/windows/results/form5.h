@@ -1,11 +1,15 @@
-// The results window: one line per finished exercise, headed by the child's name.
+// The results window: one line per finished exercise, headed by the child's name;
+// the teacher copies the record or prints it, with a tally at its end.
 #pragma once
 
 #include "app/module1.h"
 #include "ui/form.h"
 #include "windows/common/rules.h"
 
+#include <array>
 #include <vector>
+
+class QPrinter;
 
 // One finished exercise as the record of the run keeps it: its line as listed.
 struct ResultRecord {
@@ -21,18 +25,40 @@ public:
     Form5();
     void Form_Load() override;
 
+    // Handlers, one per control and event.
+    void Command1_Click(); // copy the record
+    void Command2_Click(); // print it
+
     // Adds a finished exercise to the record, and its line to the list.
     void AddRecord(const ResultRecord &record);
     const std::vector<ResultRecord> &Records() const { return records_; }
 
+    // The record for the teacher, as plain text: the child's name with the date
+    // and time of the run, every line as listed, and the tally of right and wrong.
+    QString RecordText() const;
+    // Prints the record on the printer's pages: long lines wrapped, pages numbered.
+    void PrintRecord(QPrinter &printer) const;
+
     // Controls, and the role each plays.
-    ListBox *List1; // one line per record, in order; drawn from the records only
-    Label *Label1;  // heading: the child's name and the title
+    ListBox *List1;          // one line per record, in order; drawn from the records only
+    Label *Label1;           // heading: the child's name and the title
+    CommandButton *Command1; // copy the record ("Copiar")
+    CommandButton *Command2; // print the record ("Imprimir")
+
+    // The words of the copy and the print; lines 4 on of the language file.
+    struct Words {
+        QString nothing = "Todavía no hay ningún ejercicio.";
+        std::array<QString, 6> kinds{"Sumas", "Restas", "Multiplicaciones", "Divisiones", "Divisiones largas",
+                                     "Multiplicaciones largas"}; // in the order of ExerciseKind
+        QString right = "bien", wrong = "mal", total = "Total";
+    } Words;
 
 protected:
     bool QueryClose() override;
 
 private:
     std::vector<Language::Line> texts();
+    QStringList RecordLines() const;
     std::vector<ResultRecord> records_;
+    class QAction *CopyAction = nullptr, *PrintAction = nullptr;
 };

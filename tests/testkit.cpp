@@ -3,7 +3,11 @@
 #include "app/module1.h"
 #include "app/startup.h"
 #include "ui/form.h"
+#include "windows/column/form1.h"
+#include "windows/division/form2.h"
+#include "windows/multiplication/form3.h"
 #include "windows/forms.h"
+#include "windows/results/form5.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,10 +15,12 @@
 #include <QFile>
 #include <QImage>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QHash>
+#include <QStringEncoder>
+#include <cmath>
 
 namespace {
 
@@ -90,20 +96,8 @@ void TestData::backgrounds(const QVector<QRgb> &colours) const
 
 QByteArray cp1252Lines(const QStringList &lines)
 {
-    QByteArray out;
-    for (const QString &l : lines) {
-        for (QChar c : l) {
-            // The few characters of the tests outside Latin-1.
-            if (c == QChar(0x2013))
-                out += char(0x96);
-            else if (c == QChar(0x20AC))
-                out += char(0x80);
-            else
-                out += char(c.unicode() & 0xFF);
-        }
-        out += "\r\n";
-    }
-    return out;
+    QStringEncoder windows1252("windows-1252");
+    return windows1252(lines.join("\r\n") + "\r\n");
 }
 
 void scriptRandom(const QVector<double> &values)
@@ -113,8 +107,6 @@ void scriptRandom(const QVector<double> &values)
 }
 
 double pick(int n, int k, int d) { return (d - k + 0.5) / n; }
-
-int scriptedLeft() { return script().size(); }
 
 void resetProgram()
 {
@@ -139,6 +131,102 @@ void clickTimes(QWidget *w, int times)
         click(w);
 }
 
+void keys(Form *window, const QString &script)
+{
+    static const QHash<QChar, Qt::Key> named{{'b', Qt::Key_Backspace}, {'^', Qt::Key_Up},    {'v', Qt::Key_Down},
+                                             {'+', Qt::Key_Plus},      {'-', Qt::Key_Minus}, {'<', Qt::Key_Left},
+                                             {'>', Qt::Key_Right},     {'t', Qt::Key_Tab},   {'T', Qt::Key_Backtab},
+                                             {'_', Qt::Key_Space},     {'r', Qt::Key_Return}, {'e', Qt::Key_Escape}};
+    for (QChar c : script) {
+        QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+        if (c.isDigit())
+            QTest::keyClick(target, Qt::Key(Qt::Key_0 + c.digitValue()), Qt::NoModifier);
+        else if (named.contains(c))
+            QTest::keyClick(target, named[c], c == 'T' ? Qt::ShiftModifier : Qt::NoModifier);
+        else
+            QFAIL(qPrintable(QStringLiteral("no key for '%1'").arg(c)));
+    }
+}
+
+QString focused(Form *window) { return window->focusWidget() ? spoken(window->focusWidget()) : QString(); }
+
+QString spoken(QObject *control, QAccessible::Text what)
+{
+    QAccessibleInterface *i = QAccessible::queryAccessibleInterface(control);
+    return i ? i->text(what) : QString();
+}
+
+QAccessible::Role role(QObject *control)
+{
+    QAccessibleInterface *i = QAccessible::queryAccessibleInterface(control);
+    return i ? i->role() : QAccessible::NoRole;
+}
+
+QStringList &announcements()
+{
+    static QStringList said;
+    return said;
+}
+
+void listenForAnnouncements()
+{
+    announcements().clear();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *f = qobject_cast<Form *>(w))
+            QObject::connect(f, &Form::announced, [](const QString &text) { announcements() << text; });
+}
+
+Form1 *loadMainWindow(const QString &player)
+{
+    Module1::PlayerName = player;
+    Form1 *f = forms().form1();
+    f->Show();
+    return f;
+}
+
+void tourEveryWindow()
+{
+    Form1 *f = forms().form1();
+    click(f->Command1[1]);
+    f->ShowExercise(Exercise::Of(Op::Addition, 5, 4));
+    clickTimes(f->Command3[0], 9);
+    click(f->Command5);
+    click(f->Command7[0]);
+    click(f->Command7[2]);
+    click(f->Command1[3]);
+    for (int tick = 0; tick < 800 && f->Timer1->Enabled(); ++tick)
+        f->Timer1_Timer();
+    for (QWidget *w : std::initializer_list<QWidget *>{f->Command8[2], f->Command8[2], f->Command8[1], f->Command6})
+        click(w);
+    click(forms().form3()->Command8[2]);
+    click(forms().form3()->Command7[2]);
+    click(f->Command1[0]);
+    click(f->Command9[1]);
+    Form2 *d = forms().form2();
+    d->Timer1->setEnabled(false);
+    Clock::setSecond(1);
+    click(d->Command3);
+    for (int step = 0; step < 3 && !d->Command9->Visible(); ++step)
+        for (CommandButton *arrow : d->Command12)
+            if (arrow->Visible() && arrow->isEnabled()) {
+                click(arrow);
+                break;
+            }
+    click(d->Command9);
+    forms().form5()->Command1_Click();
+}
+
+QStringList resultsLines()
+{
+    QStringList lines;
+    ListBox *list = forms().form5()->List1;
+    for (int i = 0; i < list->ListCount(); ++i)
+        lines << list->List(i);
+    return lines;
+}
+
+QString lastLine() { return resultsLines().value(resultsLines().size() - 1); }
+
 void answerNextMessageBox(bool yes, QString *title, QString *text, bool *yesIsDefault)
 {
     QTimer::singleShot(0, [=] {
@@ -155,6 +243,19 @@ void answerNextMessageBox(bool yes, QString *title, QString *text, bool *yesIsDe
             *yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
         box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
     });
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    auto lum = [](QRgb c) {
+        auto ch = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * ch(qRed(c)) + 0.7152 * ch(qGreen(c)) + 0.0722 * ch(qBlue(c));
+    };
+    const double la = lum(a), lb = lum(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
 QRgb pictureColour(const Form *f)

@@ -1,15 +1,19 @@
 // Shared set-up of the tests: a private copy of the data files, a scripted
-// random source, and a fresh program state for every case.
+// random source, a fresh program for every case, and the verbs that work the
+// windows as a child does: clicks, keys, and what a screen reader hears.
 #pragma once
 
+#include <QAccessible>
 #include <QByteArray>
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
-#include <QObject>
 #include <QVector>
 #include <memory>
 
+class Form;
+class Form1;
 class QWidget;
 
 // A copy of data/ that the program reads instead of the folder beside the executable.
@@ -22,8 +26,8 @@ public:
     void remove(const QString &relative) const;
     void rename(const QString &relative, const QString &newName) const;
     void write(const QString &relative, const QByteArray &bytes) const;
-    // Empties the background folder and puts solid pictures of these colours in it,
-    // named so that name order is their order.
+    // Empties the background folder and puts solid pictures of these colours in
+    // it, named so that name order is their order.
     void backgrounds(const QVector<QRgb> &colours) const;
 
 private:
@@ -37,24 +41,45 @@ QByteArray cp1252Lines(const QStringList &lines);
 void scriptRandom(const QVector<double> &values);
 // The random number that makes Int(r × n) + k give the digit d.
 double pick(int n, int k, int d);
-inline double r10(int d) { return pick(10, 0, d); }
-inline double r9(int d) { return pick(9, 1, d); }
-inline double r8(int d) { return pick(8, 2, d); }
-// How many scripted numbers are still unused.
-int scriptedLeft();
 
 // Closes every window and puts the program-wide state back to a fresh start.
 void resetProgram();
 
 void click(QWidget *w);
 void clickTimes(QWidget *w, int times);
+// Keys pressed on whatever has the focus in the window, one character a key:
+// a digit, b Backspace, ^ Up, v Down, + −, < Left, > Right, t Tab, T Shift+Tab,
+// _ Space, r Return, e Escape.
+void keys(Form *window, const QString &script);
+// The control that has the window's focus, by what a screen reader calls it.
+QString focused(Form *window);
+
+// What a screen reader hears of a control: its name, or another of its texts.
+QString spoken(QObject *control, QAccessible::Text what = QAccessible::Name);
+QAccessible::Role role(QObject *control);
+// What the windows loaded now say aloud through their notification, from now on.
+QStringList &announcements();
+void listenForAnnouncements();
 
 // Answers the next modal message box with the button of this role; returns
 // (through the pointers) its title and text.
 void answerNextMessageBox(bool yes, QString *title = nullptr, QString *text = nullptr, bool *yesIsDefault = nullptr);
 
 // The colour of a window's background at one pixel (0 when it has none).
-QRgb pictureColour(const class Form *f);
+QRgb pictureColour(const Form *f);
+// Contrast of two colours as the accessibility guidelines measure it, 1 to 21.
+double contrast(QRgb a, QRgb b);
+
+// The main window, loaded and shown, after this name was accepted.
+Form1 *loadMainWindow(const QString &player = QStringLiteral("Ana"));
+// Works every window once, as a child would, from the main window: 5 + 4
+// answered 9, a race at speed 2 on a multiplication run to its end with no
+// answer, the backgrounds and the results, a long multiplication checked empty,
+// a long division brought down to Fin, and the teacher's copy. Four lines.
+void tourEveryWindow();
+// The lines of the results list, and the last of them.
+QStringList resultsLines();
+QString lastLine();
 
 // A test class whose every case starts on a fresh program and its own copy of the data.
 class FreshProgramTest : public QObject

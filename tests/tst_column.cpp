@@ -1,640 +1,591 @@
-// The column-arithmetic window: load, exercise draws, answer entry, checking,
-// results lines and the window commands.
-#include "column_helpers.h"
+// The column window and its exercise: drawing, answering by mouse and by
+// keyboard, checking, results lines, the race and the window commands.
+#include "testkit.h"
 
+#include "app/module1.h"
+#include "windows/column/form1.h"
 #include "windows/division/form2.h"
 #include "windows/forms.h"
 #include "windows/multiplication/form3.h"
 #include "windows/results/form5.h"
 
-#include <QAccessible>
+#include <QApplication>
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
+
+namespace {
+
+// The visible digits of a row of labels, highest first ("854").
+QString row(const ControlArray<Label> &labels)
+{
+    QString s;
+    for (int i = 2; i >= 0; --i)
+        s += labels[i]->Visible() ? labels[i]->Caption() : QString();
+    return s;
+}
+
+// One letter per button: b blue, g green, ? another colour.
+QString colours(std::initializer_list<CommandButton *> buttons)
+{
+    QString s;
+    for (CommandButton *b : buttons)
+        s += b->BackColor() == vb::Blue ? 'b' : b->BackColor() == vb::Green ? 'g' : '?';
+    return s;
+}
+
+// The answer boxes in use, units first: each box's digit ("." when empty) and
+// its colour and mark: "b" blue with a tick, "r" red with a cross, "w" white.
+QString boxes(Form1 *f)
+{
+    QString s;
+    for (CommandButton *b : f->Command3)
+        if (b->Visible()) {
+            const auto v = b->verdict();
+            s += (b->Caption().isEmpty() ? QStringLiteral(".") : b->Caption()) +
+                 (b->BackColor() == vb::Blue && v == Verdict::Right    ? 'b'
+                  : b->BackColor() == vb::Red && v == Verdict::Wrong   ? 'r'
+                  : b->BackColor() == vb::White && v == Verdict::None ? 'w'
+                                                                       : '?');
+        }
+    return s;
+}
+
+// Chooses the operation and shows this exercise of it, given whole.
+Form1 *exercise(Op op, int a, int b)
+{
+    Form1 *f = forms().form1();
+    click(f->Command1[int(op)]);
+    f->ShowExercise(Exercise::Of(op, a, b));
+    return f;
+}
+
+// Writes an answer with the mouse, units first: "21" clicks 2 on the units and 1 on the tens.
+void clickAnswer(Form1 *f, const QString &unitsFirst)
+{
+    for (int i = 0; i < unitsFirst.size(); ++i)
+        clickTimes(f->Command3[i], unitsFirst[i].digitValue() == 0 ? 10 : unitsFirst[i].digitValue());
+}
+
+} // namespace
 
 class TestColumn : public FreshProgramTest
 {
     Q_OBJECT
 
 private slots:
-    void stateAfterLoad()
+    // ---------------------------------------------------------------- the exercise itself
+
+    void drawRanges_data()
     {
-        data->write("/paralistos.txt", "SI\r\n");
+        // Every draw at its lowest (r = 0) or highest (r → 1) value.
+        QTest::addColumn<int>("op");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("table");
+        QTest::addColumn<double>("r");
+        QTest::addColumn<QString>("exercise"); // the statement, its answer and the boxes it takes
+        QTest::newRow("sum, 1 digit, lowest") << 1 << 1 << 10 << 0.0 << "1 + 1 = 2 in 1";
+        QTest::newRow("sum, 3 digits, lowest") << 1 << 3 << 10 << 0.0 << "100 + 100 = 200 in 3";
+        QTest::newRow("sum, 3 digits, highest") << 1 << 3 << 10 << 0.9999 << "999 + 999 = 1998 in 4";
+        QTest::newRow("subtraction, 1 digit, lowest") << 2 << 1 << 10 << 0.0 << "7 - 1 = 6 in 1";
+        QTest::newRow("subtraction, 1 digit, highest") << 2 << 1 << 10 << 0.9999 << "9 - 9 = 0 in 1";
+        QTest::newRow("subtraction, 2 digits, highest") << 2 << 2 << 10 << 0.9999 << "99 - 89 = 10 in 2";
+        QTest::newRow("subtraction, 3 digits, highest") << 2 << 3 << 10 << 0.9999 << "999 - 899 = 100 in 3";
+        QTest::newRow("times any table, highest") << 3 << 3 << 10 << 0.9999 << "999 X 9 = 8991 in 4";
+        QTest::newRow("times any table, lowest") << 3 << 2 << 10 << 0.0 << "10 X 2 = 20 in 2";
+        QTest::newRow("times table 7 whatever the draw") << 3 << 1 << 7 << 0.0 << "1 X 7 = 7 in 1";
+        QTest::newRow("division, lowest") << 0 << 3 << 10 << 0.0 << "4 / 2 = 2 in 1";
+        QTest::newRow("division, highest") << 0 << 1 << 10 << 0.9999 << "81 / 9 = 9 in 1";
+    }
+    void drawRanges()
+    {
+        QFETCH(int, op);
+        QFETCH(int, digits);
+        QFETCH(int, table);
+        QFETCH(double, r);
+        QFETCH(QString, exercise);
+        Random::setSource([r] { return r; });
+        const Exercise e = Exercise::Draw(Op(op), digits, table);
+        QCOMPARE(QStringLiteral("%1 = %2 in %3").arg(e.Statement("x").mid(3)).arg(e.ExpectedResult).arg(e.AnswerDigits), exercise);
+    }
+
+    void drawsKeepTheirRules()
+    {
+        // Over many draws of every kind: rows of digits 0..9 that begin with 1..9
+        // and read as the operands; a subtraction's first number begins with 7..9,
+        // above the second's; a division's factors 2..9; every table comes up.
+        auto value = [](const std::array<int, 3> &row, const std::array<bool, 3> &shown) {
+            int v = 0;
+            for (int i = 2; i >= 0; --i)
+                if (shown[i]) {
+                    if (row[i] < 0 || row[i] > 9 || (v == 0 && row[i] == 0 && i > 0))
+                        return -1;
+                    v = 10 * v + row[i];
+                }
+            return v;
+        };
+        Random::Randomize();
+        for (int op : {0, 1, 2, 3})
+            for (int digits : {1, 2, 3}) {
+                QSet<int> multipliers;
+                for (int n = 0; n < 200; ++n) {
+                    const Exercise e = Exercise::Draw(Op(op), digits, Exercise::AnyTable);
+                    const int a = e.OperandA, b = e.OperandB, r = e.ExpectedResult;
+                    QCOMPARE(e.AnswerDigits, QString::number(r).size());
+                    if (Op(op) == Op::Division) {
+                        QVERIFY(e.Divisor >= 2 && e.Divisor <= 9 && r >= 2 && r <= 9 && e.Dividend == e.Divisor * r);
+                        QCOMPARE(value(e.Bottom, e.BottomShown), 10 * e.Dividend + e.Divisor); // the dividend, then the divisor
+                        QVERIFY(e.TopShown == (std::array<bool, 3>{}) && e.BottomShown[2] == (e.Dividend >= 10));
+                        continue;
+                    }
+                    QCOMPARE(value(e.Top, e.TopShown), a);
+                    QCOMPARE(value(e.Bottom, e.BottomShown), b);
+                    QCOMPARE(QString::number(a).size(), digits);
+                    multipliers << b;
+                    if (Op(op) == Op::Subtraction)
+                        QVERIFY(e.Top[digits - 1] >= 7 && r == a - b &&
+                                (digits == 1 ? b >= 1 && b <= a : e.Bottom[digits - 1] < e.Top[digits - 1]));
+                    else
+                        QCOMPARE(r, Op(op) == Op::Addition ? a + b : a * b);
+                }
+                if (Op(op) == Op::Multiplication)
+                    QCOMPARE(multipliers, QSet<int>({2, 3, 4, 5, 6, 7, 8, 9}));
+            }
+    }
+
+    void judging_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("typed");    // the boxes, units first; "." empty
+        QTest::addColumn<QString>("verdicts"); // per box, units first: + right, - wrong
+        QTest::addColumn<QString>("line");
+        QTest::newRow("12 typed 21") << 1 << 5 << 7 << "12" << "--" << "Suma: 5 + 7 <> 21";
+        QTest::newRow("12 typed 13") << 1 << 5 << 7 << "31" << "-+" << "Suma: 5 + 7 <> 13";
+        QTest::newRow("12 right") << 1 << 5 << 7 << "21" << "++" << "Suma: 5 + 7 = 12";
+        QTest::newRow("7, the box empty") << 1 << 3 << 4 << "." << "-" << "Suma: 3 + 4 <> 0";
+        QTest::newRow("25 + 17 typed 32") << 1 << 25 << 17 << "23" << "+-" << "Suma: 25 + 17 <> 32";
+        QTest::newRow("a subtraction") << 2 << 83 << 65 << "81" << "++" << "Resta: 83 - 65 = 18";
+        QTest::newRow("a subtraction, wrong") << 2 << 83 << 65 << "22" << "--" << "Resta: 83 - 65 <> 22";
+        QTest::newRow("999 X 9, a wrong thousands") << 3 << 999 << 9 << "1999" << "+++-" << "Multiplicación: 999 X 9 <> 9991";
+        QTest::newRow("12 / 4 = 3") << 0 << 12 << 4 << "3" << "+" << "División: 12 / 4 = 3";
+        QTest::newRow("12 / 4 typed 4") << 0 << 12 << 4 << "4" << "-" << "División: 12 / 4 <> 4";
+        QTest::newRow("a division, the box empty") << 0 << 12 << 4 << "." << "-" << "División: 12 / 4 <> ";
+        QTest::newRow("0 / 4, the box empty") << 0 << 0 << 4 << "." << "+" << "División: 0 / 4 = ";
+    }
+    void judging()
+    {
+        QFETCH(int, op);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(QString, typed);
+        QFETCH(QString, verdicts);
+        QFETCH(QString, line);
+        const Exercise e = Exercise::Of(Op(op), a, b);
+        std::array<QString, 4> answer;
+        for (int i = 0; i < typed.size(); ++i)
+            answer[i] = typed.mid(i, 1).remove('.');
+        const Exercise::Judgement j = e.Judge(answer);
+        QString got;
+        for (int i = 0; i < verdicts.size(); ++i)
+            got += j.digitRight[i] ? '+' : '-';
+        QCOMPARE(e.ResultsText(QStringList{"División", "Suma", "Resta", "Multiplicación"}[op], j) + " " + got, line + " " + verdicts);
+        QCOMPARE(j.right, line.contains(" = "));
+    }
+
+    // ---------------------------------------------------------------- the window
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("flag"); // the flag file's bytes; null: no file
+        QTest::addColumn<bool>("language");   // whether the language file is there
+        QTest::addColumn<QString>("question"); // the exit question
+        QTest::addColumn<bool>("on");
+        QTest::newRow("SI") << QByteArray("SI\r\n") << true << "¿Quieres salir de Cuentas?" << true;
+        QTest::newRow("SI, no language file") << QByteArray("SI\r\n") << false << "SI" << true;
+        QTest::newRow("SI without line end") << QByteArray("SI") << false << "SI" << true;
+        QTest::newRow("lower case") << QByteArray("si\r\n") << false << "si" << false;
+        QTest::newRow("trailing blank") << QByteArray("SI \r\n") << false << "SI " << false;
+        QTest::newRow("empty") << QByteArray("") << false << "" << false;
+        QTest::newRow("missing") << QByteArray() << false << "" << false;
+    }
+    void load()
+    {
+        QFETCH(QByteArray, flag);
+        QFETCH(bool, language);
+        QFETCH(QString, question);
+        QFETCH(bool, on);
+        flag.isNull() ? data->remove("/paralistos.txt") : data->write("/paralistos.txt", flag);
+        if (!language)
+            data->remove("/idioma/formulario1y2.txt");
         Form1 *f = loadMainWindow();
-        QVERIFY(f->ParalistosOn);
-        QVERIFY(!f->Picture1->Visible()); // hidden even in the covered variant
-        QCOMPARE(f->Command1[1]->BackColor(), vb::Blue);
-        for (int i : {0, 2, 3})
-            QCOMPARE(f->Command1[i]->BackColor(), vb::Green);
-        for (int i = 0; i <= 8; ++i)
-            QVERIFY(!f->Command4[i]->Visible());
-        QCOMPARE(f->Command4[8]->BackColor(), vb::Blue);
-        QVERIFY(!f->Command6->Visible());
-        QVERIFY(!f->Command9[1]->Visible());
-        QVERIFY(!f->Vorlando1->Visible());
-        QVERIFY(!f->Vorlando2->Visible());
-        QVERIFY(!f->Timer1->Enabled());
-        QVERIFY(!f->Command7[1]->Visible());
+        // the covered variant as the flag says, its panel hidden all the same; the exit
+        // question from the language file, else the flag line; the captions as designed
+        QCOMPARE(f->ParalistosOn, on);
+        QVERIFY(!f->Picture1->Visible());
+        QCOMPARE(f->ExitQuestion, question);
+        QCOMPARE(f->Command5->Caption() + "/" + f->Command8[0]->Caption(), QStringLiteral("Comprueba/SALIDA"));
+        QCOMPARE(colours({f->Command1[0], f->Command1[1], f->Command1[2], f->Command1[3], f->Command4[0], f->Command4[8]}),
+                 QStringLiteral("gbgggb"));
+        for (QWidget *hidden : std::initializer_list<QWidget *>{f->Command4[0], f->Command4[8], f->Command6, f->Command9[1],
+                                                                f->Command7[1], f->Vorlando1, f->Vorlando2, f->Line4, f->Line6})
+            QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
+        QVERIFY(!f->Timer1->Enabled() && f->Command5->Enabled());
         QCOMPARE(f->Command7[0]->Picture().toImage(), f->Image2[1]->Picture().toImage());
-        QVERIFY(f->Command5->Enabled());
-        QCOMPARE(f->Command5->Caption(), QStringLiteral("Comprueba"));
-        QCOMPARE(f->Command8[0]->Caption(), QStringLiteral("SALIDA"));
-        QCOMPARE(f->ExitQuestion, QStringLiteral("¿Quieres salir de Cuentas?"));
-        // a three-digit addition: plus sign, rule, carry boxes over tens and hundreds
+        // a three-digit sum: plus sign, rule, carry boxes over the tens and hundreds
         QVERIFY(f->Line1->Visible() && f->Line2->Visible() && f->Line3->Visible());
-        QVERIFY(!f->Line4->Visible() && !f->Line6->Visible());
-        QCOMPARE(rowText(f->Label1).size(), 3);
-        QCOMPARE(rowText(f->Label2).size(), 3);
-        QCOMPARE(visibleBoxes(f), QString::number(f->Current.ExpectedResult).size());
+        QCOMPARE(row(f->Label1) + "+" + row(f->Label2), QStringLiteral("%1+%2").arg(f->Current.OperandA).arg(f->Current.OperandB));
+        QCOMPARE(row(f->Label1).size() * 10 + boxes(f).size() / 2, 30 + QString::number(f->Current.ExpectedResult).size());
+        QCOMPARE(QPoint(f->Command10[2]->Left(), f->Command10[2]->Top()),
+                 QPoint(f->Label1[2]->Left() + 200, f->Label1[2]->Top() - f->Command10[1]->Height()));
         QVERIFY(f->Command10[1]->Visible() && f->Command10[2]->Visible());
-        QCOMPARE(f->Command10[2]->Top(), f->Label1[2]->Top() - f->Command10[1]->Height());
-        QCOMPARE(f->Command10[2]->Left(), f->Label1[2]->Left() + 200);
-        // centred on the screen, results window shown
+        // centred; the results window beside it, the keyboard on the first answer box
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         QCOMPARE(f->pos(), QPoint((screen.width() - f->width()) / 2, (screen.height() - f->height()) / 2));
         QVERIFY(forms().form5()->isVisible());
-        QCOMPARE(forms().form5()->Label1->Caption(), QStringLiteral("Ana – tus resultados"));
-        // first background: the picture at position 1
-        QCOMPARE(Module1::BackgroundIndex, 2);
+        QCOMPARE(f->focusWidget(), f->Command3[0]);
+        QCOMPARE(Module1::BackgroundIndex, 2); // the picture at position 1 is shown
         QVERIFY(!f->Picture().isNull());
     }
 
-    void flagFile_data()
+    void choosingAnOperation_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<bool>("on");
-        QTest::newRow("SI") << QByteArray("SI\r\n") << true << true;
-        QTest::newRow("SI without line end") << QByteArray("SI") << true << true;
-        QTest::newRow("lower case") << QByteArray("si\r\n") << true << false;
-        QTest::newRow("trailing blank") << QByteArray("SI \r\n") << true << false;
-        QTest::newRow("NO") << QByteArray("NO\r\n") << true << false;
-        QTest::newRow("empty") << QByteArray() << true << false;
-        QTest::newRow("missing") << QByteArray() << false << false;
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QString>("sign"); // strokes shown: 1 rule, 2 3 plus, 4 5 times, 6 7 bracket
+        QTest::newRow("division") << 0 << "67";
+        QTest::newRow("addition") << 1 << "123";
+        QTest::newRow("subtraction") << 2 << "13";
+        QTest::newRow("multiplication") << 3 << "145";
     }
-    void flagFile()
+    void choosingAnOperation()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, present);
-        QFETCH(bool, on);
-        if (present)
-            data->write("/paralistos.txt", content);
-        else
-            data->remove("/paralistos.txt");
-        data->remove("/idioma/formulario1y2.txt");
-        Form1 *f = loadMainWindow();
-        QCOMPARE(f->ParalistosOn, on);
-        // without the language file the exit question is the flag line
-        QCOMPARE(f->ExitQuestion, present && !content.isEmpty() ? QString::fromLatin1(content).remove("\r\n") : QString());
-        QCOMPARE(f->Command5->Caption(), QStringLiteral("Comprueba"));
-        QCOMPARE(f->Command8[2]->Caption(), QStringLiteral("FONDOS"));
-    }
-
-    void draws_data()
-    {
-        QTest::addColumn<int>("operation");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<int>("table"); // Command4 index pressed last, -1 none
-        QTest::addColumn<QVector<double>>("script");
-        QTest::addColumn<QString>("top");
-        QTest::addColumn<QString>("bottom");
-        QTest::addColumn<int>("boxes");
-        QTest::addColumn<QString>("sign");
-
-        QTest::newRow("addition 3 digits") << 1 << 3 << -1 << additionDraws("854", "163") << "854"
-                                           << "163" << 4 << "+";
-        QTest::newRow("addition 2 digits") << 1 << 2 << -1 << additionDraws("25", "17") << "25"
-                                           << "17" << 2 << "+";
-        QTest::newRow("addition 1 digit") << 1 << 1 << -1 << additionDraws("5", "7") << "5"
-                                          << "7" << 2 << "+";
-        // one-digit subtraction: top 7..9, bottom 1..top; 7 − 7 leaves one box
-        QTest::newRow("subtraction 7-7") << 2 << 1 << -1
-                                         << (commonDraws(1, true, {}, {}) << pick(3, 7, 7) << pick(7, 1, 7)) << "7"
-                                         << "7" << 1 << "-";
-        // two digits: the tens digit of the second number is drawn until it is not 0
-        QTest::newRow("subtraction 2 digits") << 2 << 2 << -1
-                                              << (additionDraws("13", "15") << pick(3, 7, 8)
-                                                                                       << pick(8, 0, 0) << pick(8, 0, 0)
-                                                                                       << pick(8, 0, 6))
-                                              << "83"
-                                              << "65" << 2 << "-";
-        QTest::newRow("subtraction 3 digits") << 2 << 3 << -1
-                                              << (additionDraws("140", "199") << pick(3, 7, 9)
-                                                                                             << pick(9, 0, 8))
-                                              << "940"
-                                              << "899" << 2 << "-";
-        QTest::newRow("999 x 9 by table 9") << 3 << 3 << 7 << productDraws("999") << "999"
-                                            << "9" << 4 << "x";
-        QTest::newRow("2-9 draws the multiplier") << 3 << 2 << 8
-                                                  << (productDraws("14") << r8(6)) << "14"
-                                                  << "6" << 2 << "x";
-        QTest::newRow("table 7 ignores the draw") << 3 << 1 << 5 << productDraws("3") << "3"
-                                                  << "7" << 2 << "x";
-        QTest::newRow("division below 10") << 0 << 3 << -1 << divisionDraws(2, 3)
-                                           << ""
-                                           << "62" << 1 << "/";
-        QTest::newRow("division 81") << 0 << 1 << -1 << (commonDraws(1, true, {}, {}) << r8(9) << r8(9)) << ""
-                                     << "819" << 1 << "/";
-    }
-    void draws()
-    {
-        QFETCH(int, operation);
-        QFETCH(int, digits);
-        QFETCH(int, table);
-        QFETCH(QVector<double>, script);
-        QFETCH(QString, top);
-        QFETCH(QString, bottom);
-        QFETCH(int, boxes);
+        QFETCH(int, op);
         QFETCH(QString, sign);
-
         Form1 *f = loadMainWindow();
-        chooseDigits(f, digits);
+        f->Command10[1]->setCaption("4");
         Sound::requests().clear();
-        if (table >= 0) {
-            scriptRandom({});
-            click(f->Command1[operation]);
-            scriptRandom(script);
-            click(f->Command4[table]);
-            QCOMPARE(f->Command4[table]->BackColor(), vb::Blue);
-            QCOMPARE(f->Command4[table == 0 ? 1 : 0]->BackColor(), vb::Green);
-        } else {
-            scriptRandom(script);
-            click(f->Command1[operation]);
-            QCOMPARE(Sound::requests(), QStringList{"/sonidos/operacion.wav"});
+        click(f->Command1[op]);
+        QCOMPARE(Sound::requests(), QStringList{"/sonidos/operacion.wav"});
+        QCOMPARE(colours({f->Command1[0], f->Command1[1], f->Command1[2], f->Command1[3]}), QString("gggg").replace(op, 1, 'b'));
+        QString strokes;
+        for (auto [n, line] : {std::pair{'1', f->Line1}, {'2', f->Line2}, {'3', f->Line3}, {'4', f->Line4}, {'5', f->Line5},
+                               {'6', f->Line6}, {'7', f->Line7}})
+            strokes += line->Visible() ? QString(n) : QString();
+        QCOMPARE(strokes, sign);
+        QCOMPARE(f->Command4[0]->Visible() && f->Command4[8]->Visible() && f->Command6->Visible(), op == 3);
+        QCOMPARE(f->Command9[1]->Visible(), op == 0);
+        // the window shows the exercise drawn: its rows, its boxes, carry boxes over the first row
+        const Exercise &e = f->Current;
+        QCOMPARE(int(e.Operation), op);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f->Label1[i]->Visible() * 10 + f->Label2[i]->Visible(), e.TopShown[i] * 10 + e.BottomShown[i]);
+            QCOMPARE(f->Label2[i]->Caption(), QString::number(e.Bottom[i]));
+            QVERIFY(!e.TopShown[i] || f->Label1[i]->Caption() == QString::number(e.Top[i]));
         }
-        QCOMPARE(scriptedLeft(), 0);
-        QCOMPARE(rowText(f->Label1), top);
-        QCOMPARE(rowText(f->Label2), bottom);
-        QCOMPARE(visibleBoxes(f), boxes);
-        for (int i = 0; i <= 3; ++i) {
-            QCOMPARE(f->Command3[i]->Caption(), QString());
-            QCOMPARE(f->Command3[i]->BackColor(), vb::White);
+        QCOMPARE(boxes(f), QStringLiteral(".w").repeated(e.AnswerDigits));
+        QCOMPARE(f->Command10[1]->Caption(), QString()); // carries wiped
+        for (int k = 1; k <= 2 && op != 0; ++k) {
+            const Label *over = op == 2 ? f->Label2[k] : f->Label1[k];
+            const int h = f->Command10[1]->Height();
+            QCOMPARE(QPoint(f->Command10[k]->Left(), f->Command10[k]->Top()),
+                     op == 2 ? QPoint(over->Left() + over->Width() - 50, over->Top() + over->Height() - h - 200)
+                             : QPoint(over->Left() + 200, over->Top() - h));
         }
-        QCOMPARE(f->Line2->Visible(), sign == "+");
-        QCOMPARE(f->Line3->Visible(), sign == "+" || sign == "-");
-        QCOMPARE(f->Line4->Visible() && f->Line5->Visible(), sign == "x");
-        QCOMPARE(f->Line6->Visible() && f->Line7->Visible(), sign == "/");
-        QCOMPARE(f->Line1->Visible(), sign != "/");
-        QCOMPARE(f->Command6->Visible(), sign == "x");
-        QCOMPARE(f->Command4[8]->Visible(), sign == "x");
-        QCOMPARE(f->Command9[1]->Visible(), sign == "/");
-        QCOMPARE(f->Command1[operation]->BackColor(), vb::Blue);
-        // carry boxes over the tens and hundreds of the first number, when shown
-        QCOMPARE(f->Command10[1]->Visible(), f->Label1[1]->Visible());
-        QCOMPARE(f->Command10[2]->Visible(), f->Label1[2]->Visible());
-        // the right answer, typed, is judged right
-        const int answer = f->Current.ExpectedResult;
-        typeNumber(f, answer);
-        click(f->Command5);
-        QCOMPARE(f->Command5->Caption(), QStringLiteral("¡MUY BIEN!"));
+        QCOMPARE(f->Command10[1]->Visible(), op != 0);
+        QCOMPARE(f->focusWidget(), f->Command3[0]); // ready for the first digit
     }
 
-    void subtractionCarryBoxesSitUnderTheFirstRow()
-    {
-        Form1 *f = loadMainWindow();
-        scriptRandom(commonDraws(3, true, {}, {}) << pick(3, 7, 9) << pick(9, 0, 1));
-        click(f->Command1[2]);
-        for (int k = 1; k <= 2; ++k) {
-            QCOMPARE(f->Command10[k]->Top(), f->Label2[k]->Top() + f->Label2[k]->Height() - f->Command10[1]->Height() - 200);
-            QCOMPARE(f->Command10[k]->Left(), f->Label2[k]->Left() + f->Label2[k]->Width() - 50);
-        }
-    }
-
-    void digitCountDoesNothingForDivision()
-    {
-        Form1 *f = loadMainWindow();
-        scriptRandom(divisionDraws(4, 7));
-        click(f->Command1[0]);
-        const QString before = rowText(f->Label2);
-        Sound::requests().clear();
-        scriptRandom(divisionDraws(9, 9));
-        click(f->Command2);
-        QCOMPARE(f->Command2->Caption(), QStringLiteral("3"));
-        QCOMPARE(rowText(f->Label2), before);
-        QVERIFY(Sound::requests().isEmpty());
-        QCOMPARE(scriptedLeft(), 10);
-    }
-
-    void digitCountCycles()
+    void digitCountAndTables()
     {
         Form1 *f = loadMainWindow();
         QStringList seen;
         for (int i = 0; i < 4; ++i) {
-            scriptRandom({});
             click(f->Command2);
-            seen << f->Command2->Caption() + ":" + QString::number(rowText(f->Label1).size());
+            seen << f->Command2->Caption() + ":" + QString::number(row(f->Label1).size());
         }
         QCOMPARE(seen, QStringList({"1:1", "2:2", "3:3", "1:1"}));
         QCOMPARE(Sound::requests().last(), QStringLiteral("/sonidos/num.wav"));
+        click(f->Command1[3]);
+        Sound::requests().clear();
+        click(f->Command4[5]); // the table of 7, silently
+        QVERIFY(Sound::requests().isEmpty());
+        QCOMPARE(QString::number(f->Current.OperandB) + f->Label2[0]->Caption(), QStringLiteral("77"));
+        QCOMPARE(colours({f->Command4[0], f->Command4[4], f->Command4[5], f->Command4[6], f->Command4[8]}), QStringLiteral("ggbgg"));
+        click(f->Command1[0]); // the digit count does nothing while division is chosen
+        const QString before = row(f->Label2);
+        Sound::requests().clear();
+        click(f->Command2);
+        QCOMPARE(f->Command2->Caption() + row(f->Label2), "1" + before);
+        QVERIFY(Sound::requests().isEmpty());
     }
 
-    void digitEntry()
+    void checking_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("keys");   // typed from the first answer box, or clicked after a "c"
+        QTest::addColumn<QString>("shown");  // the boxes after the check (see boxes())
+        QTest::addColumn<QString>("line");
+        QTest::newRow("typed, wrong") << 1 << 5 << 7 << "12" << "1r2r" << "1. Suma: 5 + 7 <> 21 ** REPASA **";
+        QTest::newRow("clicked, half right") << 1 << 5 << 7 << "c31" << "3r1b" << "1. Suma: 5 + 7 <> 13 ** REPASA **";
+        QTest::newRow("typed, right") << 1 << 5 << 7 << "21" << "2b1b" << "1. Suma: 5 + 7 = 12 ** ¡MUY BIEN! **";
+        QTest::newRow("a multiplication, typed") << 3 << 999 << 9 << "1998" << "1b9b9b8b" << "1. Multiplicación: 999 X 9 = 8991 ** ¡MUY BIEN! **";
+        QTest::newRow("a division, clicked") << 0 << 12 << 4 << "c3" << "3b" << "1. División: 12 / 4 = 3 ** ¡MUY BIEN! **";
+        QTest::newRow("a division, empty") << 0 << 12 << 4 << "" << ".r" << "1. División: 12 / 4 <>  ** REPASA **";
+    }
+    void checking()
+    {
+        QFETCH(int, op);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(QString, line);
+        loadMainWindow();
+        Form1 *f = exercise(Op(op), a, b);
+        listenForAnnouncements();
+        keys.startsWith('c') ? clickAnswer(f, keys.mid(1)) : ::keys(f, keys);
+        Sound::requests().clear();
+        click(f->Command5);
+        const bool right = line.contains(" = ");
+        QCOMPARE(boxes(f), shown);
+        QCOMPARE(resultsLines(), QStringList{line});
+        QCOMPARE(f->Command5->Caption(), right ? QStringLiteral("¡MUY BIEN!") : QStringLiteral("REPASA"));
+        QCOMPARE(announcements(), QStringList{f->Command5->Caption()});
+        QCOMPARE(Sound::requests(), QStringList{right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav"});
+        QCOMPARE(f->Vorlando2->Visible(), right);
+        QCOMPARE(f->Vorlando2->file(), right ? data->path("/gifs/acierto2.gif") : QString());
+        // a wrong answer may be mended and checked again; a right one locks entry
+        QCOMPARE(f->Command5->Enabled(), !right);
+        QCOMPARE(f->Command3[0]->Enabled() || f->Image1[0]->isEnabled(), !right);
+        QCOMPARE(f->focusWidget(), right ? f->Command1[op] : f->Command5);
+        QCOMPARE(spoken(f->Command3[0], QAccessible::Description), shown[1] == 'b' ? "bien" : "mal");
+    }
+
+    void enteringDigits()
     {
         Form1 *f = loadMainWindow();
-        scriptRandom(additionDraws("999", "999"));
-        click(f->Command1[1]);
+        exercise(Op::Addition, 999, 999);
         Sound::requests().clear();
         CommandButton *box = f->Command3[0];
-        click(box);
-        QCOMPARE(box->Caption(), QStringLiteral("1"));
-        clickTimes(box, 9);
-        QCOMPARE(box->Caption(), QStringLiteral("0")); // 9 is followed by 0
-        click(box);
-        QCOMPARE(box->Caption(), QStringLiteral("1")); // never empty again
-        QCOMPARE(Sound::requests(), QStringList(11, "/sonidos/pulsa.wav"));
-
-        Sound::requests().clear();
+        QString captions;
+        for (int i = 0; i < 11; ++i) {
+            click(box);
+            captions += box->Caption();
+        }
+        QCOMPARE(captions, QStringLiteral("12345678901")); // empty, then 1 … 9, 0, and never empty again
         click(f->Image1[1]);
         QCOMPARE(f->Command3[1]->Caption(), QStringLiteral("9")); // empty counts as 0
         click(f->Image1[1]);
         QCOMPARE(f->Command3[1]->Caption(), QStringLiteral("8"));
-        clickTimes(f->Command3[2], 1);
-        click(f->Image1[2]);
-        click(f->Image1[2]);
-        QCOMPARE(f->Command3[2]->Caption(), QStringLiteral("9"));
-        QCOMPARE(Sound::requests().count("/sonidos/pulsa-.wav"), 4);
-
+        QCOMPARE(Sound::requests(), QStringList(11, "/sonidos/pulsa.wav") + QStringList(2, "/sonidos/pulsa-.wav"));
+        // By keyboard: a digit, then on to the next box leftwards; Backspace
+        // empties; ↑ + and ↓ − are the clicks' steps, with their sounds.
+        box->setFocus();
         Sound::requests().clear();
-        click(f->Command10[2]);
-        click(f->Command10[2]);
-        QCOMPARE(f->Command10[2]->Caption(), QStringLiteral("2"));
-        QVERIFY(Sound::requests().isEmpty()); // carry boxes are silent
-        // a new exercise empties the carry boxes
-        scriptRandom(commonDraws(3, true, {}, {}));
-        click(f->Command1[1]);
-        QCOMPARE(f->Command10[2]->Caption(), QString());
-    }
-
-    void checks_data()
-    {
-        QTest::addColumn<int>("operation");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<QVector<double>>("script");
-        QTest::addColumn<QStringList>("typed"); // units first
-        QTest::addColumn<QString>("colours");   // per box, units first: b blue, r red
-        QTest::addColumn<QString>("line");      // after "1. "
-
-        QTest::newRow("12 typed 21") << 1 << 1 << additionDraws("5", "7") << QStringList{"1", "2"} << "rr"
-                                     << "Suma: 5 + 7 <> 21 ** REPASA **";
-        QTest::newRow("12 typed 13") << 1 << 1 << additionDraws("5", "7") << QStringList{"3", "1"} << "rb"
-                                     << "Suma: 5 + 7 <> 13 ** REPASA **";
-        QTest::newRow("12 right") << 1 << 1 << additionDraws("5", "7") << QStringList{"2", "1"} << "bb"
-                                  << "Suma: 5 + 7 = 12 ** ¡MUY BIEN! **";
-        QTest::newRow("7 with an empty box") << 1 << 1 << additionDraws("3", "4") << QStringList{""} << "r"
-                                             << "Suma: 3 + 4 <> 0 ** REPASA **";
-        QTest::newRow("25 + 17 right") << 1 << 2 << additionDraws("25", "17") << QStringList{"2", "4"}
-                                       << "bb"
-                                       << "Suma: 25 + 17 = 42 ** ¡MUY BIEN! **";
-        QTest::newRow("25 + 17 typed 32") << 1 << 2 << additionDraws("25", "17") << QStringList{"2", "3"}
-                                          << "br"
-                                          << "Suma: 25 + 17 <> 32 ** REPASA **";
-        QTest::newRow("subtraction right") << 2 << 2
-                                           << (additionDraws("13", "15") << pick(3, 7, 8) << pick(8, 0, 6))
-                                           << QStringList{"8", "1"} << "bb"
-                                           << "Resta: 83 - 65 = 18 ** ¡MUY BIEN! **";
-        QTest::newRow("subtraction wrong") << 2 << 2
-                                           << (additionDraws("13", "15") << pick(3, 7, 8) << pick(8, 0, 6))
-                                           << QStringList{"2", "2"} << "rr"
-                                           << "Resta: 83 - 65 <> 22 ** REPASA **";
-        QTest::newRow("999 x 9 right") << 3 << 3 << (productDraws("999") << r8(9))
-                                       << QStringList{"1", "9", "9", "8"} << "bbbb"
-                                       << "Multiplicación: 999 X 9 = 8991 ** ¡MUY BIEN! **";
-        QTest::newRow("999 x 9 wrong thousands") << 3 << 3 << (productDraws("999") << r8(9))
-                                                 << QStringList{"1", "9", "9", "9"} << "bbbr"
-                                                 << "Multiplicación: 999 X 9 <> 9991 ** REPASA **";
-        QTest::newRow("12 / 4 = 3") << 0 << 3 << divisionDraws(4, 3)
-                                    << QStringList{"3"} << "b"
-                                    << "División: 12 / 4 = 3 ** ¡MUY BIEN! **";
-        QTest::newRow("12 / 4 typed 4") << 0 << 3 << divisionDraws(4, 3)
-                                        << QStringList{"4"} << "r"
-                                        << "División: 12 / 4 <> 4 ** REPASA **";
-        QTest::newRow("division empty box") << 0 << 3 << divisionDraws(4, 3)
-                                            << QStringList{""} << "r"
-                                            << "División: 12 / 4 <>  ** REPASA **";
-    }
-    void checks()
-    {
-        QFETCH(int, operation);
-        QFETCH(int, digits);
-        QFETCH(QVector<double>, script);
-        QFETCH(QStringList, typed);
-        QFETCH(QString, colours);
-        QFETCH(QString, line);
-
-        Form1 *f = loadMainWindow();
-        chooseDigits(f, digits);
-        scriptRandom(script);
-        click(f->Command1[operation]);
-        QCOMPARE(visibleBoxes(f), colours.size());
-        typeAnswer(f, typed);
+        keys(f, "7");
+        QCOMPARE(box->Caption() + focused(f), QStringLiteral("7Resultado, decenas"));
+        keys(f, "<b");
+        QCOMPARE(f->Command3[2]->Caption() + focused(f), QStringLiteral("Resultado, centenas"));
+        keys(f, "^+^");
+        QCOMPARE(f->Command3[2]->Caption(), QStringLiteral("3"));
+        keys(f, "v-v");
+        QCOMPARE(f->Command3[2]->Caption(), QStringLiteral("0"));
+        QCOMPARE(Sound::requests(), QStringList(5, "/sonidos/pulsa.wav") + QStringList(3, "/sonidos/pulsa-.wav"));
+        keys(f, ">>>r");
+        QCOMPARE(f->focusWidget(), box);               // ← → move along the row, and stop at its end
+        QCOMPARE(box->Caption(), QStringLiteral("7")); // Enter never changes a digit
+        keys(f, "1209");
+        QCOMPARE(boxes(f) + focused(f), QStringLiteral("1w2w0w9wComprueba")); // after the last box, the check
+        // Carry boxes are the child's own notes: silent, by mouse or keyboard.
         Sound::requests().clear();
-        click(f->Command5);
-
-        const bool right = !line.contains("<>");
-        for (int i = 0; i < colours.size(); ++i)
-            QCOMPARE(f->Command3[i]->BackColor(), colours[i] == 'b' ? vb::Blue : vb::Red);
-        QCOMPARE(lastLine(), "1. " + line);
-        QCOMPARE(forms().form5()->List1->ListCount(), 1);
-        QCOMPARE(f->Command5->Caption(), right ? QStringLiteral("¡MUY BIEN!") : QStringLiteral("REPASA"));
-        QCOMPARE(Sound::requests(), QStringList{right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav"});
-        QCOMPARE(f->Vorlando2->Visible(), right);
-        QCOMPARE(f->Command5->Enabled(), !right);
-        QCOMPARE(f->Command3[0]->Enabled(), !right);
-        QCOMPARE(f->Image1[0]->isEnabled(), !right);
-        if (right)
-            QVERIFY(f->Vorlando2->file().endsWith("/gifs/acierto2.gif"));
+        clickTimes(f->Command10[2], 2);
+        f->Command10[1]->setFocus();
+        keys(f, "5v");
+        QCOMPARE(f->Command10[2]->Caption() + f->Command10[1]->Caption(), QStringLiteral("24"));
+        QVERIFY(Sound::requests().isEmpty());
     }
 
-    void numberingRunsOnAcrossChecksAndWindows()
+    void keyboardAlone()
     {
+        // 58 + 27 with its carry, the check, and the next sum, all by keys.
         Form1 *f = loadMainWindow();
-        oneDigitAddition(f, 5, 7);
-        click(f->Command5);
-        click(f->Command5); // the same wrong answer twice: two lines
-        // another window records an exercise in between
-        ++Module1::ResultsCounter;
-        forms().form5()->List1->AddItem("3. Multiplicación: 23 X 4 = 92 ** ¡MUY BIEN! **");
-        typeNumber(f, 12);
-        click(f->Command5);
-        ListBox *list = forms().form5()->List1;
-        QCOMPARE(list->ListCount(), 4);
-        QVERIFY(list->List(0).startsWith("1. Suma: 5 + 7 <> 0 "));
-        QVERIFY(list->List(1).startsWith("2. Suma: 5 + 7 <> 0 "));
-        QCOMPARE(list->List(3), QStringLiteral("4. Suma: 5 + 7 = 12 ** ¡MUY BIEN! **"));
-    }
-
-    void rightAnswerLocksUntilNextExercise()
-    {
-        Form1 *f = loadMainWindow();
-        oneDigitAddition(f, 5, 7);
-        typeNumber(f, 12);
-        click(f->Command5);
-        QVERIFY(!f->Command5->Enabled());
-        click(f->Command3[0]);
-        click(f->Image1[1]);
-        QCOMPARE(f->Command3[0]->Caption(), QStringLiteral("2"));
-        QCOMPARE(f->Command3[1]->Caption(), QStringLiteral("1"));
-        click(f->Command5);
-        QCOMPARE(forms().form5()->List1->ListCount(), 1);
-        // each way of asking for a new exercise unlocks
-        scriptRandom({});
-        click(f->Command2);
+        exercise(Op::Addition, 58, 27);
+        QCOMPARE(focused(f), QStringLiteral("Resultado, unidades"));
+        QCOMPARE(spoken(f->focusWidget(), QAccessible::Description), QStringLiteral("Suma: 58 + 27"));
+        keys(f, "5T");
+        QCOMPARE(focused(f), QStringLiteral("Me llevo, decenas"));
+        keys(f, "1t8");
+        QCOMPARE(f->Command10[1]->Caption() + focused(f), QStringLiteral("1Comprueba"));
+        keys(f, "_");
+        QCOMPARE(lastLine(), QStringLiteral("1. Suma: 58 + 27 = 85 ** ¡MUY BIEN! **"));
+        QCOMPARE(focused(f), QStringLiteral("Suma"));
+        keys(f, "r"); // the operation again: the next sum
         QVERIFY(f->Command5->Enabled());
-        QVERIFY(f->Command3[0]->Enabled() && f->Image1[0]->isEnabled());
-        QCOMPARE(f->Command5->Caption(), QStringLiteral("Comprueba"));
-        QCOMPARE(f->Command3[0]->BackColor(), vb::White);
-        QCOMPARE(f->Command3[0]->Caption(), QString());
+        QCOMPARE(f->focusWidget(), f->Command3[0]);
+        // Tab reaches every command too, after the cells and the check, and comes round
+        QStringList order;
+        for (int i = 0; i < 40 && !order.contains(focused(f)); ++i) {
+            order << focused(f);
+            keys(f, "t");
+        }
+        for (const char *name : {"Comprueba", "Uno menos, unidades", "Resta", "Suma", "División", "Multiplicación",
+                                 "Cifras de cada número: 3", "Carrera: encender o apagar", "SALIDA", "RESULTADOS", "FONDOS"})
+            QVERIFY2(order.contains(name), name);
+        QVERIFY(order.indexOf("Comprueba") < order.indexOf("Suma"));
+    }
+
+    void afterACheck_data()
+    {
+        QTest::addColumn<QString>("next"); // how the next exercise is asked for, or "" a wrong answer checked twice
+        QTest::newRow("twice wrong, then right") << "";
+        QTest::newRow("operation") << "operation";
+        QTest::newRow("digit count") << "digits";
+        QTest::newRow("table") << "table";
+    }
+    void afterACheck()
+    {
+        QFETCH(QString, next);
+        Form1 *f = loadMainWindow();
+        exercise(Op::Multiplication, 4, 3);
+        if (next.isEmpty()) { // the numbers run on, across the windows
+            clickTimes(f->Command5, 2);
+            addResultsLine(ExerciseKind::WrittenMultiplication, true, "Multiplicación: 23 X 4 = 92 ** ¡MUY BIEN! **");
+        }
+        f->Command10[1]->setCaption("1");
+        clickAnswer(f, "21");
+        click(f->Command5);
+        QCOMPARE(lastLine(), QStringLiteral("%1. Multiplicación: 4 X 3 = 12 ** ¡MUY BIEN! **").arg(next.isEmpty() ? 4 : 1));
+        QCOMPARE(resultsLines().first(), next.isEmpty() ? "1. Multiplicación: 4 X 3 <> 0 ** REPASA **" : lastLine());
+        QCOMPARE(f->Command10[1]->Caption(), QString()); // a right answer wipes the carries
+        click(f->Command3[0]);                            // and locks the boxes and the check
+        click(f->Image1[1]);
+        click(f->Command5);
+        QCOMPARE(boxes(f), QStringLiteral("2b1b"));
+        QCOMPARE(resultsLines().size(), next.isEmpty() ? 4 : 1);
+        if (next.isEmpty())
+            return;
+        click(next == "operation" ? f->Command1[3] : next == "digits" ? f->Command2 : f->Command4[2]);
+        QVERIFY(f->Command5->Enabled() && f->Command3[0]->Enabled() && f->Image1[0]->isEnabled());
+        QCOMPARE(f->Command5->Caption() + boxes(f).left(2), QStringLiteral("Comprueba.w"));
     }
 
     void verdictWithoutLanguageFile()
     {
         data->remove("/idioma/formulario1y2.txt");
         Form1 *f = loadMainWindow();
-        oneDigitAddition(f, 5, 7);
-        typeAnswer(f, {"1", "2"});
+        exercise(Op::Addition, 5, 7);
+        clickAnswer(f, "12");
+        listenForAnnouncements();
         Sound::requests().clear();
         click(f->Command5);
-        // judged wrong, recorded as wrong, and the child may try again
+        // judged wrong, recorded as wrong, said as wrong, and the child may try again
         QCOMPARE(lastLine(), QStringLiteral("1. : 5 + 7 <> 21 **  **"));
+        QCOMPARE(announcements(), QStringList{"mal"});
         QCOMPARE(Sound::requests(), QStringList{"/sonidos/fallo.wav"});
-        QVERIFY(!f->Vorlando2->Visible());
-        QVERIFY(f->Command5->Enabled());
-        QCOMPARE(f->Command3[0]->BackColor(), vb::Red);
-        clickTimes(f->Command3[0], 1);
-        clickTimes(f->Command3[1], 9);
+        QVERIFY(!f->Vorlando2->Visible() && f->Command5->Enabled());
+        clickAnswer(f, "19");
         click(f->Command5);
-        QCOMPARE(lastLine(), QStringLiteral("2. : 5 + 7 = 12 **  **"));
-        QVERIFY(!f->Command5->Enabled());
-        QVERIFY(!f->Command3[0]->Enabled());
-        QCOMPARE(f->Command3[0]->Caption(), QStringLiteral("2"));
+        QCOMPARE(lastLine() + boxes(f), QStringLiteral("2. : 5 + 7 = 12 **  **2b1b"));
+        QVERIFY(!f->Command5->Enabled() && !f->Command3[0]->Enabled());
+        QCOMPARE(spoken(f->Command1[1]), QStringLiteral("Suma")); // names stay in Spanish
     }
 
     void successAnimationHidesItselfAtItsEnd()
     {
         Form1 *f = loadMainWindow();
-        oneDigitAddition(f, 5, 4);
-        typeNumber(f, 9);
+        exercise(Op::Addition, 5, 4);
+        clickAnswer(f, "9");
         click(f->Command5);
-        QVERIFY(f->Vorlando2->Visible());
-        QVERIFY(f->Vorlando2->isPlaying());
+        QVERIFY(f->Vorlando2->Visible() && f->Vorlando2->isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(!f->Vorlando2->Visible(), 10000);
-    }
-
-    void missingAnimationsAndSoundsDoNotStopAChecks()
-    {
-        data->remove("/gifs");
-        data->remove("/sonidos");
-        data->remove("/Fondos");
-        Form1 *f = loadMainWindow();
-        QVERIFY(f->Picture().isNull());
-        oneDigitAddition(f, 5, 4);
-        typeNumber(f, 9);
-        click(f->Command5);
-        QCOMPARE(lastLine(), QStringLiteral("1. Suma: 5 + 4 = 9 ** ¡MUY BIEN! **"));
-        QVERIFY(!f->Vorlando2->hasAnimation());
-        click(f->Command8[2]);
-        QCOMPARE(Module1::BackgroundIndex, 0);
     }
 
     void everyDataFileBroken_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("missing") << "missing";
-        QTest::newRow("empty") << "empty";
-        QTest::newRow("not what the name says") << "garbage";
-        QTest::newRow("truncated") << "truncated";
-        QTest::newRow("other case") << "case";
+        for (const char *how : {"missing", "empty", "garbage", "truncated", "other case"})
+            QTest::newRow(how) << QString(how);
     }
     void everyDataFileBroken()
     {
         QFETCH(QString, how);
-        QDirIterator it(data->path(""), QDir::Files, QDirIterator::Subdirectories);
-        QStringList files;
-        while (it.hasNext())
-            files << it.next();
-        for (const QString &file : files) {
-            QFile f(file);
-            if (how == "missing") {
-                f.remove();
-            } else if (how == "case") {
-                f.rename(QFileInfo(file).dir().filePath(QFileInfo(file).fileName().toUpper()));
-            } else {
-                QByteArray bytes;
-                if (f.open(QIODevice::ReadOnly))
-                    bytes = f.readAll();
-                f.close();
-                if (how == "garbage")
-                    bytes = QByteArray(300, '\xFF') + QByteArray("\r\n\x00\x9D", 4);
-                else if (how == "truncated")
-                    bytes = bytes.left(bytes.size() / 3);
-                else
-                    bytes.clear();
-                if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-                    QFAIL("cannot prepare the broken file");
-            }
-        }
         auto listing = [&] {
             QStringList all;
-            QDirIterator again(data->path(""), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-            while (again.hasNext())
-                all << again.next() + ":" + QString::number(QFileInfo(again.filePath()).size());
+            QDirIterator it(data->path(""), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                all << it.next() + ":" + QString::number(QFileInfo(it.filePath()).size());
             all.sort();
             return all;
         };
+        for (QString file : listing()) {
+            QFile f(file.left(file.lastIndexOf(':')));
+            if (!QFileInfo(f).isFile())
+                continue;
+            if (how == "missing" || how == "other case") {
+                how == "missing" ? f.remove() : f.rename(QFileInfo(f).dir().filePath(QFileInfo(f).fileName().toUpper()));
+            } else if (f.open(QIODevice::ReadWrite)) {
+                const QByteArray bytes = how == "garbage" ? QByteArray(300, '\xFF') + QByteArray("\r\n\x00\x9D", 4) : f.readAll();
+                f.resize(0);
+                f.seek(0);
+                f.write(how == "truncated" ? bytes.left(bytes.size() / 3) : how == "garbage" ? bytes : QByteArray());
+            }
+        }
         const QStringList before = listing();
-
-        Form1 *f = loadMainWindow();
-        oneDigitAddition(f, 5, 4);
-        typeNumber(f, 9);
-        click(f->Command5);
-        QCOMPARE(forms().form5()->List1->ListCount(), 1);
-        QVERIFY(lastLine().startsWith("1. "));
-        QVERIFY(lastLine().contains(" = 9 ** "));
-        click(f->Command7[0]);
-        click(f->Command7[2]);
-        scriptRandom({});
-        click(f->Command1[3]);
-        for (int i = 0; i < 800 && f->Timer1->Enabled(); ++i)
-            f->Timer1_Timer();
-        QCOMPARE(forms().form5()->List1->ListCount(), 2);
-        for (int i = 0; i < 3; ++i)
-            click(f->Command8[2]);
-        click(f->Command8[1]);
-        click(f->Command6);
-        QVERIFY(forms().form3()->isVisible());
-        click(forms().form3()->Command8[2]);
-        click(forms().form3()->Command7[2]); // a multiplication checked
-        click(f->Command1[0]);
-        click(f->Command9[1]);
-        Form2 *d = forms().form2();
-        d->Timer1->setEnabled(false);
-        Clock::setSecond(1);
-        click(d->Command3);
-        for (int step = 0; step < 3 && !d->Command9->Visible(); ++step) // a division brought down to its end
-            for (CommandButton *arrow : d->Command12)
-                if (arrow->Visible() && arrow->isEnabled()) {
-                    click(arrow);
-                    break;
-                }
-        click(d->Command9);
-        QCOMPARE(forms().form5()->List1->ListCount(), 4);
+        loadMainWindow();
+        tourEveryWindow();
+        QCOMPARE(resultsLines().size(), 4);
+        QVERIFY(resultsLines()[0].startsWith("1. ") && resultsLines()[0].contains(" = 9 ** "));
         QVERIFY(lastLine().startsWith("4. DIVISIÓN "));
         QTest::qWait(100);
         QCOMPARE(listing(), before); // nothing is ever written
     }
 
-    void closeBoxOfTheMainWindowAsks()
+    void leaving_data()
     {
-        int ended = 0;
-        Module1::EndProgram = [&] { ++ended; };
-        Form1 *f = loadMainWindow();
-        answerNextMessageBox(false);
-        f->close();
-        QVERIFY(f->isVisible());
-        QCOMPARE(ended, 0);
-        answerNextMessageBox(true);
-        f->close();
-        QCOMPARE(ended, 1);
-    }
-
-    void pictureButtonsHaveSpokenNames()
-    {
-        Form1 *f = loadMainWindow();
-        auto name = [](QObject *o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
-        QCOMPARE(name(f->Command1[2]), QStringLiteral("Resta"));
-        QCOMPARE(name(f->Command1[1]), QStringLiteral("Suma"));
-        QVERIFY(name(f->Command7[0]).startsWith("Carrera"));
-        for (int i = 1; i <= 3; ++i)
-            QVERIFY(name(f->Command7[i]).startsWith(QStringLiteral("Velocidad %1").arg(i)));
-        QVERIFY(!name(f->Image1[0]).isEmpty());
-        QCOMPARE(name(f->Command8[1]), QStringLiteral("RESULTADOS"));
-    }
-
-    void leaveCommand_data()
-    {
+        QTest::addColumn<bool>("closeBox"); // the window's close box, or SALIDA
         QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
+        for (bool closeBox : {false, true})
+            for (bool yes : {false, true})
+                QTest::addRow("%s, %s", closeBox ? "close box" : "SALIDA", yes ? "yes" : "no") << closeBox << yes;
     }
-    void leaveCommand()
+    void leaving()
     {
+        QFETCH(bool, closeBox);
         QFETCH(bool, yes);
         int ended = 0;
         Module1::EndProgram = [&] { ++ended; };
         Form1 *f = loadMainWindow();
-        const QString before = rowText(f->Label1) + rowText(f->Label2);
+        const QString before = row(f->Label1) + row(f->Label2);
         Sound::requests().clear();
         QString title, text;
         bool yesDefault = false;
         answerNextMessageBox(yes, &title, &text, &yesDefault);
-        click(f->Command8[0]);
-        QCOMPARE(title, QStringLiteral("CUENTAS"));
-        QCOMPARE(text, QStringLiteral("¿Quieres salir de Cuentas?"));
-        QVERIFY(yesDefault);
+        closeBox ? void(f->close()) : click(f->Command8[0]);
+        QCOMPARE(title + " " + text, QStringLiteral("CUENTAS ¿Quieres salir de Cuentas?"));
+        QVERIFY(yesDefault && Sound::requests().isEmpty());
         QCOMPARE(ended, yes ? 1 : 0);
-        QVERIFY(Sound::requests().isEmpty());
-        QVERIFY(f->isVisible() && forms().form5()->isVisible());
-        QCOMPARE(rowText(f->Label1) + rowText(f->Label2), before);
-    }
-
-    void resultsCommand()
-    {
-        Form1 *f = loadMainWindow();
-        forms().form5()->hide();
-        Sound::requests().clear();
-        click(f->Command8[1]);
+        QCOMPARE(f->isVisible(), !(closeBox && yes)); // the close box closes once the answer is yes
         QVERIFY(forms().form5()->isVisible());
-        QCOMPARE(Sound::requests(), QStringList{"/sonidos/historial.wav"});
+        QCOMPARE(row(f->Label1) + row(f->Label2), before);
     }
 
-    void backgroundOrder()
-    {
-        data->backgrounds({0xff0000, 0x00ff00, 0x0000ff});
-        Form1 *f = loadMainWindow();
-        QCOMPARE(pictureColour(f), QRgb(0x00ff00));
-        QCOMPARE(Module1::BackgroundIndex, 2);
-        QList<QRgb> seen;
-        Sound::requests().clear();
-        for (int i = 0; i < 3; ++i) {
-            click(f->Command8[2]);
-            seen << pictureColour(f);
-        }
-        QCOMPARE(seen, QList<QRgb>({0x0000ff, 0xff0000, 0x00ff00}));
-        QCOMPARE(Sound::requests(), QStringList(3, "/sonidos/fondo.wav"));
-    }
-
-    void backgroundSharedAcrossWindows()
-    {
-        data->backgrounds({0xff0000, 0x00ff00, 0x0000ff});
-        Form1 *f = loadMainWindow();
-        scriptRandom(divisionDraws(4, 3));
-        click(f->Command1[0]);
-        click(f->Command9[1]);
-        Form2 *d = forms().form2();
-        QCOMPARE(pictureColour(d), QRgb(0x00ff00)); // opened on the main window's picture
-        click(d->Command13[2]);
-        QCOMPARE(pictureColour(d), QRgb(0x0000ff));
-        QCOMPARE(pictureColour(f), QRgb(0x00ff00)); // each window keeps its own
-        click(f->Command8[2]);
-        QCOMPARE(pictureColour(f), QRgb(0xff0000));
-    }
-
-    void backgroundFewPictures_data()
+    void backgrounds_data()
     {
         QTest::addColumn<QVector<QRgb>>("pictures");
         QTest::addColumn<bool>("notAPicture"); // a text file among them, first in name order
-        QTest::addColumn<QList<QRgb>>("shown");  // at load, then after each of three presses
+        QTest::addColumn<QList<QRgb>>("shown"); // at load, then after each of three presses
         QTest::newRow("none") << QVector<QRgb>{} << false << QList<QRgb>{0, 0, 0, 0};
         QTest::newRow("one") << QVector<QRgb>{0xff0000} << false << QList<QRgb>{0xff0000, 0xff0000, 0xff0000, 0xff0000};
-        QTest::newRow("two") << QVector<QRgb>{0xff0000, 0x0000ff} << false
-                             << QList<QRgb>{0x0000ff, 0xff0000, 0x0000ff, 0xff0000};
-        QTest::newRow("not a picture skipped") << QVector<QRgb>{0xff0000, 0x0000ff} << true
-                                               << QList<QRgb>{0xff0000, 0x0000ff, 0x0000ff, 0xff0000};
+        QTest::newRow("two") << QVector<QRgb>{0xff0000, 0x0000ff} << false << QList<QRgb>{0x0000ff, 0xff0000, 0x0000ff, 0xff0000};
+        QTest::newRow("three") << QVector<QRgb>{0xff0000, 0x00ff00, 0x0000ff} << false << QList<QRgb>{0x00ff00, 0x0000ff, 0xff0000, 0x00ff00};
+        QTest::newRow("not a picture skipped") << QVector<QRgb>{0xff0000, 0x0000ff} << true << QList<QRgb>{0xff0000, 0x0000ff, 0x0000ff, 0xff0000};
     }
-    void backgroundFewPictures()
+    void backgrounds()
     {
         QFETCH(QVector<QRgb>, pictures);
         QFETCH(bool, notAPicture);
@@ -644,87 +595,172 @@ private slots:
             data->write("/Fondos/0-notas.png", "not a picture at all");
         Form1 *f = loadMainWindow();
         QList<QRgb> seen{pictureColour(f)};
+        Sound::requests().clear();
         for (int i = 0; i < 3; ++i) {
             click(f->Command8[2]);
             seen << pictureColour(f);
             QVERIFY(Module1::BackgroundIndex >= 0 && Module1::BackgroundIndex <= qMax(0, f->File1->ListCount() - 1));
         }
         QCOMPARE(seen, shown);
+        QCOMPARE(Sound::requests(), QStringList(3, "/sonidos/fondo.wav"));
+        if (pictures.size() != 3)
+            return;
+        // one position for every window; each window keeps its own picture
+        click(f->Command1[0]);
+        click(f->Command9[1]);
+        Form2 *d = forms().form2();
+        QCOMPARE(pictureColour(d), QRgb(0x00ff00)); // opened on the main window's picture
+        click(d->Command13[2]);
+        click(f->Command8[2]);
+        QCOMPARE(QList<QRgb>({pictureColour(d), pictureColour(f)}), QList<QRgb>({0x0000ff, 0xff0000}));
     }
 
-    void launchers()
+    void launchersAndResults()
     {
         Form1 *f = loadMainWindow();
-        f->Command7_Click(0); // race on
-        scriptRandom(divisionDraws(4, 3));
+        forms().form5()->hide();
+        Sound::requests().clear();
+        click(f->Command8[1]);
+        QVERIFY(forms().form5()->isVisible());
+        click(f->Command7[0]); // race on
         click(f->Command1[0]);
         Sound::requests().clear();
         click(f->Command9[1]);
-        QCOMPARE(f->Command9[1]->BackColor(), vb::Blue);
-        QCOMPARE(f->Command1[0]->BackColor(), vb::Blue);
-        for (int i = 1; i <= 3; ++i)
-            QCOMPARE(f->Command1[i]->BackColor(), vb::Green);
-        QCOMPARE(Sound::requests(), QStringList{"/sonidos/operacion.wav"});
+        QCOMPARE(colours({f->Command9[1], f->Command1[0], f->Command1[1], f->Command1[2], f->Command1[3]}), QStringLiteral("bbggg"));
+        QCOMPARE(Sound::requests(), QStringList({"/sonidos/operacion.wav"}));
         QVERIFY(f->Timer1->Enabled()); // the division launcher leaves the race running
         Form2 *d = forms().form2();
+        QVERIFY(d->isVisible() && d->geometry() == f->geometry());
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        keys(d, "e"); // Escape does what SALIR does: back to the main window
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(f));
         QVERIFY(d->isVisible());
-        QCOMPARE(d->pos(), f->pos());
-        QCOMPARE(d->size(), f->size());
-        QCOMPARE(d->Command13[0]->Caption(), QStringLiteral("SALIR"));
-        QCOMPARE(d->Command4->Caption(), QStringLiteral("NIVEL"));
-        QVERIFY(!d->Command9->Visible() && !d->Command1[4]->Visible() && !d->Command2[1]->Visible());
-        click(d->Command13[0]);
-        QVERIFY(d->isVisible() && f->isVisible());
-
-        scriptRandom({});
         click(f->Command1[3]);
         click(f->Command6);
         QVERIFY(!f->Timer1->Enabled()); // the multiplication launcher stops it
         Form3 *m = forms().form3();
-        QVERIFY(m->isVisible());
-        QCOMPARE(m->pos(), f->pos());
-        QCOMPARE(m->Command9[0]->Caption(), QString());
+        QVERIFY(m->isVisible() && m->geometry() == f->geometry());
         QCOMPARE(m->MultiplicationTitle, QStringLiteral("Multiplicación: "));
+        forms().form5()->hide();
         Sound::requests().clear();
         click(m->Command8[1]);
         QCOMPARE(Sound::requests(), QStringList{"/sonidos/historial.wav"});
         QVERIFY(forms().form5()->isVisible());
     }
 
-    void labelColourPlay()
-    {
-        Form1 *f = loadMainWindow();
-        scriptRandom({pick(16, 0, 12), pick(16, 0, 9)});
-        Label *l = f->Label1[0];
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), l->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(l, &move);
-        QCOMPARE(l->ForeColor(), vb::Colour(0x0000FF));
-        QMouseEvent move2(QEvent::MouseMove, QPointF(6, 6), f->Label2[2]->mapToGlobal(QPointF(6, 6)), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f->Label2[2], &move2);
-        QCOMPARE(f->Label2[2]->ForeColor(), vb::Colour(0xFF0000));
-    }
-
-    void coveredSettingsVariant()
+    void labelColourPlayAndCoveredSettings()
     {
         data->backgrounds({0xff0000, 0x00ff00});
         data->write("/paralistos.txt", "SI\r\n");
         Form1 *f = loadMainWindow();
-        QVERIFY(!f->Picture1->Visible());
-        oneDigitAddition(f, 5, 4);
+        scriptRandom({pick(16, 0, 12), pick(16, 0, 9)});
+        for (auto [label, colour] : {std::pair{f->Label1[0], vb::Colour(0x0000FF)}, {f->Label2[2], vb::Colour(0xFF0000)}}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(label, &move);
+            QCOMPARE(label->ForeColor(), colour);
+        }
+        // The panel covers the settings from a new exercise to its right answer, showing the background's corner.
+        exercise(Op::Addition, 5, 4);
         QVERIFY(f->Picture1->Visible());
         QCOMPARE(f->Picture1->Image().size(), f->Picture1->size());
         QCOMPARE(f->Picture1->Image().toImage().pixel(3, 3) & 0xFFFFFF, pictureColour(f));
-        typeNumber(f, 8);
+        clickAnswer(f, "8");
         click(f->Command5); // wrong: still covered
         QVERIFY(f->Picture1->Visible());
-        clickTimes(f->Command3[0], 1);
+        clickAnswer(f, "1");
         click(f->Command5);
         QVERIFY(!f->Picture1->Visible());
-        // the panel follows the background
-        click(f->Command8[2]);
+        click(f->Command8[2]); // the panel follows the background
         QCOMPARE(f->Picture1->Image().toImage().pixel(3, 3) & 0xFFFFFF, pictureColour(f));
+    }
+
+    // ---------------------------------------------------------------- the race
+
+    void race_data()
+    {
+        // A script of steps (on: the switch; s1..s3: a speed; t30: thirty ticks; f: ticks to the
+        // finish; "21": keys typed into the answer; c: the check; +, n, 4: a new exercise by the
+        // operation, the digit count, the table of 4), and what the child then sees: the runner's
+        // place and speed, whether it runs, the check button, the lines written, the last one.
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("seen");
+        const QString wrong = QStringLiteral("Suma: 5 + 7 <> 0 ** REPASA **");
+        QTest::newRow("on, then off keeps the runner where it was") << "on t5 on" << "50 200 1.gif hidden stopped Comprueba 0";
+        QTest::newRow("on again goes on from there; from the edge the finish is 733 ticks away")
+            << "x on t5 on on t1 f" << "7330 200 1.gif shown stopped 12 1 " + wrong;
+        QTest::newRow("baby") << "on x t30 s1 t1" << "430 200 1.gif shown running Comprueba 0";
+        QTest::newRow("dinosaur") << "on x t30 s2 t1" << "430 100 2.gif shown running Comprueba 0";
+        QTest::newRow("runner") << "on x t30 s3 t1" << "430 50 3.gif shown running Comprueba 0";
+        QTest::newRow("finish, nothing typed: 721 ticks") << "on x f" << "7330 200 1.gif shown stopped 12 1 " + wrong;
+        QTest::newRow("finish, wrong") << "on x 31 f" << "7330 200 1.gif shown stopped 12 1 Suma: 5 + 7 <> 13 ** REPASA **";
+        QTest::newRow("finish, right") << "on x 21 f" << "7330 200 1.gif shown stopped ¡MUY BIEN! 1 Suma: 5 + 7 = 12 ** ¡MUY BIEN! **";
+        QTest::newRow("a division shows its quotient") << "on / f" << "7330 200 1.gif shown stopped 3 1 División: 12 / 4 <>  ** REPASA **";
+        QTest::newRow("off and on after a finish: finished at once") << "on x f on on t1" << "7340 200 1.gif shown stopped 12 2 " + wrong;
+        QTest::newRow("a right check stops it at the start")
+            << "on x t100 21 c" << "120 200 1.gif shown stopped ¡MUY BIEN! 1 Suma: 5 + 7 = 12 ** ¡MUY BIEN! **";
+        QTest::newRow("a wrong check leaves it running; the finish judges again")
+            << "on x t100 11 c t1 f" << "7330 200 1.gif shown stopped 12 2 Suma: 5 + 7 <> 11 ** REPASA **";
+        for (const char *next : {"+", "n", "4"}) // a new exercise by the operation, the digit count, a table
+            QTest::addRow("a new exercise restarts it: %s", next) << QStringLiteral("on x f %1").arg(next)
+                                                                   << "120 200 1.gif shown running Comprueba 1 " + wrong;
+    }
+    void race()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, seen);
+        Form1 *f = loadMainWindow();
+        listenForAnnouncements();
+        Sound::requests().clear();
+        for (const QString &step : script.split(' ')) {
+            if (step == "x" || step == "/")
+                exercise(step == "x" ? Op::Addition : Op::Division, step == "x" ? 5 : 12, step == "x" ? 7 : 4);
+            else if (step == "on")
+                click(f->Command7[0]);
+            else if (step.startsWith('s'))
+                click(f->Command7[step.mid(1).toInt()]);
+            else if (step.startsWith('t'))
+                for (int i = step.mid(1).toInt(); i > 0; --i)
+                    f->Timer1_Timer();
+            else if (step == "f")
+                for (int i = 0; i < 2000 && f->Timer1->Enabled(); ++i)
+                    f->Timer1_Timer();
+            else if (step == "c")
+                click(f->Command5);
+            else if (step == "+" || step == "n")
+                click(step == "+" ? f->Command1[1] : f->Command2);
+            else if (step == "4")
+                click(f->Command1[3]), click(f->Command4[2]);
+            else
+                keys(f, step);
+        }
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+                     .arg(f->RunnerLeft).arg(f->Timer1->Interval()).arg(QFileInfo(f->Vorlando1->file()).fileName(),
+                          f->Vorlando1->Visible() ? "shown" : "hidden", f->Timer1->Enabled() ? "running" : "stopped", f->Command5->Caption())
+                     .arg(resultsLines().size()).arg(lastLine().section(". ", 1)).trimmed(),
+                 seen);
+        if (script.endsWith('f') || script.section(' ', -1).startsWith('t')) // the runner is drawn where a tick put it
+            QCOMPARE(f->Vorlando1->Left(), f->RunnerLeft);
+        QCOMPARE(f->Vorlando1->isPlaying(), f->Vorlando1->Visible());
+        QCOMPARE(f->Command7[1]->Visible() && f->Command7[3]->Visible(), seen.contains(" shown "));
+        QCOMPARE(f->Command7[0]->Picture().toImage(), f->Image2[seen.contains(" shown ") ? 0 : 1]->Picture().toImage());
+        QCOMPARE(f->Command5->Enabled() && f->Command3[0]->Enabled(), seen.contains("Comprueba")); // a finish locks entry
+        bool number = false;
+        f->Command5->Caption().toInt(&number);
+        if (number) // the race's own check of a wrong answer shows and says the right one
+            QCOMPARE(announcements().value(announcements().size() - 1), "REPASA: " + f->Command5->Caption());
+        if (script.startsWith("on t5"))
+            QCOMPARE(Sound::requests().mid(0, 2), QStringList(2, "/sonidos/corre.wav"));
+    }
+
+    void theRaceRunsOnItsOwn()
+    {
+        data->remove("/gifs/1.gif");
+        Form1 *f = loadMainWindow();
+        click(f->Command7[0]);
+        QVERIFY(!f->Vorlando1->hasAnimation()); // no runner picture: the race runs all the same
+        click(f->Command7[3]);
+        QTRY_VERIFY_WITH_TIMEOUT(f->RunnerLeft >= 200, 3000);
+        QCOMPARE(f->Vorlando1->Left(), f->RunnerLeft);
     }
 };
 

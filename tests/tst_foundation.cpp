@@ -1,22 +1,52 @@
-// The shared foundation: language files, the animated-picture control, sounds
-// and the background step.
+// The shared foundation: language files, the animated-picture control, sounds,
+// the background step, how the controls look (captions, focus frame, marks)
+// and what a screen reader finds in every window.
 #include "testkit.h"
 
 #include "app/module1.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "windows/common/commands.h"
-#include "windows/forms.h"
 #include "windows/column/form1.h"
+#include "windows/common/commands.h"
 #include "windows/division/form2.h"
+#include "windows/forms.h"
 #include "windows/multiplication/form3.h"
 #include "windows/presentation/form4.h"
+#include "windows/results/form5.h"
 
+#include <QMap>
 #include <QSet>
-#include <cmath>
-
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
+
+namespace {
+
+// Every back colour a button of a window has, and those the checks and the flash give them.
+QSet<vb::Colour> backColours()
+{
+    QSet<vb::Colour> colours{vb::Blue, vb::Red, vb::White, vb::Green, 0xFFFF80, vb::ButtonFace};
+    for (int n = 10; n <= 15; ++n)
+        colours << vb::paletteColour(n);
+    Module1::PlayerName = "Ana";
+    for (QWidget *w : {static_cast<QWidget *>(forms().form1()), static_cast<QWidget *>(forms().form2()),
+                       static_cast<QWidget *>(forms().form3()), static_cast<QWidget *>(forms().form4()),
+                       static_cast<QWidget *>(forms().form5())})
+        for (CommandButton *b : w->findChildren<CommandButton *>())
+            colours << b->BackColor();
+    return colours;
+}
+
+// A key pressed somewhere (the keyboard is in use) or the mouse pressed (it is not).
+void useKeyboard(QWidget *w, bool on)
+{
+    if (on)
+        QTest::keyClick(w, Qt::Key_Shift);
+    else
+        QTest::mousePress(w, Qt::LeftButton), QTest::mouseRelease(w, Qt::LeftButton);
+}
+
+} // namespace
 
 class TestFoundation : public FreshProgramTest
 {
@@ -32,12 +62,9 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("CR LF") << "prueba.txt" << QByteArray("uno\r\ndos\r\n") << 2 << true << QStringList{"uno", "dos"};
         QTest::newRow("LF only") << "prueba.txt" << QByteArray("uno\ndos\n") << 2 << true << QStringList{"uno", "dos"};
-        QTest::newRow("no final line end") << "prueba.txt" << QByteArray("uno\r\ndos") << 2 << true
-                                           << QStringList{"uno", "dos"};
-        QTest::newRow("empty line") << "prueba.txt" << QByteArray("uno\r\n\r\ntres\r\n") << 3 << true
-                                    << QStringList{"uno", "", "tres"};
-        QTest::newRow("extra lines ignored") << "prueba.txt" << QByteArray("a\r\nb\r\nc\r\nd\r\n") << 2 << true
-                                             << QStringList{"a", "b"};
+        QTest::newRow("no final line end") << "prueba.txt" << QByteArray("uno\r\ndos") << 2 << true << QStringList{"uno", "dos"};
+        QTest::newRow("empty line") << "prueba.txt" << QByteArray("uno\r\n\r\ntres\r\n") << 3 << true << QStringList{"uno", "", "tres"};
+        QTest::newRow("extra lines ignored") << "prueba.txt" << QByteArray("a\r\nb\r\nc\r\nd\r\n") << 2 << true << QStringList{"a", "b"};
         QTest::newRow("short file") << "prueba.txt" << QByteArray("a\r\n") << 3 << true << QStringList{"a"};
         QTest::newRow("empty file") << "prueba.txt" << QByteArray() << 3 << true << QStringList{};
         QTest::newRow("blanks kept") << "prueba.txt" << QByteArray("  dos blancos \r\n\tt\r\n") << 2 << true
@@ -70,57 +97,34 @@ private slots:
             QCOMPARE(got[i], i < lines.size() ? lines[i] : QStringLiteral("-"));
     }
 
-    void animationShowsAFileFromItsFirstFrame()
+    void animations_data()
     {
-        QWidget host;
-        auto *v = new Vorlando(&host);
-        v->place(0, 0, 1215, 1095);
-        host.show();
-        v->setFile(data->path("/gifs/2.gif"));
-        QVERIFY(v->hasAnimation());
-        QVERIFY(v->frameCount() > 1);
-        QVERIFY(v->isPlaying());
-        v->setFile(QString());
-        QVERIFY(!v->hasAnimation());
-    }
-
-    void brokenAnimationsShowNothing_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing") << QByteArray();
+        QTest::addColumn<QByteArray>("broken"); // the second file shown instead of 3.gif, unless empty
+        QTest::newRow("a whole animation") << QByteArray();
         QTest::newRow("not a GIF") << QByteArray("this is not a picture");
         QTest::newRow("truncated GIF") << QByteArray("GIF89a\x10\x00\x10\x00\x80\x00\x00", 13);
     }
-    void brokenAnimationsShowNothing()
+    void animations()
     {
-        QFETCH(QByteArray, bytes);
-        if (!bytes.isEmpty())
-            data->write("/gifs/roto.gif", bytes);
-        QWidget host;
-        auto *v = new Vorlando(&host);
-        v->place(0, 0, 975, 975);
-        host.show();
-        v->setFile(data->path("/gifs/1.gif"));
-        v->setFile(data->path("/gifs/roto.gif"));
-        QVERIFY(!v->hasAnimation()); // the old one is gone too
-        QVERIFY(!v->isPlaying());
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
-        host.repaint();
-    }
-
-    void hiddenAnimationWaitsAndShowsTheNewFile()
-    {
+        QFETCH(QByteArray, broken);
+        if (!broken.isEmpty())
+            data->write("/gifs/roto.gif", broken);
         QWidget host;
         auto *v = new Vorlando(&host);
         v->place(0, 0, 1215, 1095);
         host.show();
-        v->hide();
+        v->hide(); // a hidden control waits, and shows the file given last
         v->setFile(data->path("/gifs/1.gif"));
         QVERIFY(!v->isPlaying());
-        v->setFile(data->path("/gifs/3.gif"));
+        v->setFile(data->path(broken.isEmpty() ? "/gifs/3.gif" : "/gifs/roto.gif"));
         v->show();
-        QVERIFY(v->isPlaying());
-        QVERIFY(v->file().endsWith("/gifs/3.gif"));
+        QCOMPARE(v->isPlaying(), broken.isEmpty());
+        QCOMPARE(v->hasAnimation(), broken.isEmpty()); // a broken file shows nothing, the old one gone too
+        QCOMPARE(v->frameCount() > 1, broken.isEmpty());
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        host.repaint();
+        v->setFile(QString());
+        QVERIFY(!v->hasAnimation());
     }
 
     void finiteAnimationReportsItsEnd()
@@ -133,8 +137,7 @@ private slots:
         v->setFile(data->path("/gifs/si.gif"));
         QVERIFY(ends.wait(5000));
         QCOMPARE(ends.count(), 1);
-        // a looping runner never ends
-        QSignalSpy runnerEnds(v, &Vorlando::GifEnd);
+        QSignalSpy runnerEnds(v, &Vorlando::GifEnd); // a looping runner never ends
         v->setFile(data->path("/gifs/3.gif"));
         QVERIFY(!runnerEnds.wait(1500));
     }
@@ -143,49 +146,168 @@ private slots:
     {
         data->remove("/sonidos/fallo.wav");
         data->write("/sonidos/num.wav", "RIFF not really a wave");
-        Sound::play("/sonidos/pulsa.wav");
-        Sound::play("/sonidos/fallo.wav");
-        Sound::play("/sonidos/num.wav");
-        Sound::play("/sonidos/pulsa.wav");
-        QCOMPARE(Sound::requests(),
-                 QStringList({"/sonidos/pulsa.wav", "/sonidos/fallo.wav", "/sonidos/num.wav", "/sonidos/pulsa.wav"}));
+        for (const char *clip : {"/sonidos/pulsa.wav", "/sonidos/fallo.wav", "/sonidos/num.wav", "/sonidos/pulsa.wav"})
+            Sound::play(clip);
+        QCOMPARE(Sound::requests(), QStringList({"/sonidos/pulsa.wav", "/sonidos/fallo.wav", "/sonidos/num.wav", "/sonidos/pulsa.wav"}));
         QTest::qWait(200);
     }
 
-    void captionsReadableOnEveryBackColour()
+    void buttonsReadOnEveryColour()
     {
-        // Every back colour a button of a window has, and those the checks give them.
-        QSet<vb::Colour> colours{vb::Blue, vb::Red, vb::White, vb::Green, 0xFFFF80, vb::ButtonFace};
-        for (int n = 10; n <= 15; ++n)
-            colours << vb::paletteColour(n);
-        Module1::PlayerName = "Ana";
-        for (QWidget *w : {static_cast<QWidget *>(forms().form1()), static_cast<QWidget *>(forms().form2()),
-                           static_cast<QWidget *>(forms().form3()), static_cast<QWidget *>(forms().form4())})
-            for (CommandButton *b : w->findChildren<CommandButton *>())
-                colours << b->BackColor();
+        // On every colour a button takes, locked or not: the caption stands out
+        // (4.5:1), the keyboard's focus frame stands out (3:1) while the keyboard
+        // is in use and never for the mouse, and a judged digit keeps clear of its mark.
+        const QSet<vb::Colour> colours = backColours();
         QVERIFY2(colours.size() > 12, qPrintable(QString::number(colours.size())));
-        auto lum = [](QRgb c) {
-            auto ch = [](int v) { const double x = v / 255.0; return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4); };
-            return 0.2126 * ch(qRed(c)) + 0.7152 * ch(qGreen(c)) + 0.0722 * ch(qBlue(c));
-        };
+        QWidget host;
+        host.resize(200, 200);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
         for (vb::Colour colour : colours)
             for (bool enabled : {true, false}) {
-                CommandButton b;
-                b.place(0, 0, 975, 1350);
-                b.setFont(QFont("Arial", 40, QFont::Bold));
-                b.setBackColor(colour);
-                b.setCaption("8");
-                b.setEnabled(enabled);
-                const QImage img = b.grab().toImage();
-                const double bg = lum(vb::toQColor(colour).rgb());
+                auto *b = new CommandButton(&host);
+                b->place(0, 0, 975, 1350);
+                b->setFont(QFont("Arial", 40, QFont::Bold));
+                b->setBackColor(colour);
+                b->setCaption("8");
+                b->setEnabled(enabled);
+                b->show();
+                const QImage plain = b->grab().toImage();
+                const qreal dpr = plain.devicePixelRatio();
                 double best = 1;
-                for (int y = 10; y < img.height() - 10; ++y)
-                    for (int x = 10; x < img.width() - 10; ++x) {
-                        const double l = lum(img.pixel(x, y));
-                        best = qMax(best, (qMax(l, bg) + 0.05) / (qMin(l, bg) + 0.05));
-                    }
+                for (int y = 10; y < plain.height() - 10; ++y)
+                    for (int x = 10; x < plain.width() - 10; ++x)
+                        best = qMax(best, contrast(plain.pixel(x, y), vb::toQColor(colour).rgb()));
                 QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1 %2: %3").arg(colour, 6, 16, QChar('0')).arg(enabled).arg(best)));
+                if (enabled) {
+                    b->setFocus();
+                    useKeyboard(&host, false);
+                    QCOMPARE(b->grab().toImage(), plain); // no frame for the mouse
+                    useKeyboard(&host, true);
+                    const QImage framed = b->grab().toImage();
+                    for (QPoint mid : {QPoint(plain.width() / 2, 0), QPoint(0, plain.height() / 2)}) {
+                        double ring = 1;
+                        for (int inset = 0; inset < int(5 * dpr); ++inset) {
+                            const QPoint at = mid + (mid.x() ? QPoint(0, inset) : QPoint(inset, 0));
+                            ring = qMax(ring, contrast(framed.pixel(at), plain.pixel(at)));
+                        }
+                        QVERIFY2(ring >= 3, qPrintable(QStringLiteral("frame on %1: %2").arg(colour, 6, 16, QChar('0')).arg(ring)));
+                    }
+                }
+                delete b;
             }
+        // Marks: in the cells of each window, with every digit, on right and wrong colours.
+        struct Cell {
+            QRect twips;
+            double points;
+        };
+        for (Cell c : {Cell{{0, 0, 975, 1350}, 72}, Cell{{0, 0, 615, 735}, 27.75}, Cell{{0, 0, 735, 735}, 24}})
+            for (Verdict v : {Verdict::Right, Verdict::Wrong})
+                for (vb::Colour colour : {vb::Blue, vb::Red, vb::Colour(0xFFFF80)})
+                    for (int digit = 0; digit <= 9; ++digit) {
+                        CommandButton cell(&host);
+                        cell.place(c.twips.left(), c.twips.top(), c.twips.width(), c.twips.height());
+                        cell.setFont(QFont("Arial", c.points, QFont::Bold));
+                        cell.setBackColor(colour);
+                        cell.setCaption(QString::number(digit));
+                        cell.setVerdict(v);
+                        const QRectF mark = cell.markBounds(), caption = cell.captionBounds();
+                        QVERIFY(!mark.isEmpty() && QRectF(cell.rect()).contains(mark));
+                        QVERIFY2(QRectF(cell.rect()).contains(caption) && !mark.intersects(caption),
+                                 qPrintable(QStringLiteral("%1 in %2×%3").arg(digit).arg(cell.width()).arg(cell.height())));
+                        // the mark is drawn: dark and white in its place, as a picture of its own
+                        const QImage withMark = cell.grab().toImage();
+                        cell.setVerdict(Verdict::None);
+                        QVERIFY(withMark != cell.grab().toImage());
+                    }
+    }
+
+    void everyControlHasAName_data()
+    {
+        QTest::addColumn<int>("window");
+        for (int w = 1; w <= 5; ++w)
+            QTest::addRow("window %d", w) << w;
+    }
+    void everyControlHasAName()
+    {
+        // Every showing control has a name; no two controls that take the focus share one.
+        QFETCH(int, window);
+        Clock::setSecond(1);
+        Form1 *main = loadMainWindow();
+        Form *f = main;
+        if (window == 1) {
+            click(main->Command7[0]); // the race on: speeds and runner shown
+            click(main->Command1[3]); // tables and the long multiplication
+        } else if (window == 2) {
+            Form2 *d = forms().form2();
+            d->Show();
+            d->Timer1->setEnabled(false);
+            d->ShowDivision("1234", "7");
+            click(d->Command3);
+            click(d->Command11[0]);
+            click(d->Command12[1]); // a row judged, a light lit, the next row open
+            QCOMPARE(role(d->Shape1[0]), QAccessible::Indicator);
+            QCOMPARE(spoken(d->Shape1[0]), QStringLiteral("Luz 1"));
+            QCOMPARE(spoken(d->Shape1[0], QAccessible::Description), QStringLiteral("mal"));
+            QCOMPARE(role(d->Command10[0]), QAccessible::StaticText); // a score is read, not pressed
+            QCOMPARE(spoken(d->Command10[0]), QStringLiteral("Cifras bien: 50 % bien"));
+            f = d;
+        } else if (window == 3) {
+            f = forms().form3();
+            f->Show();
+        } else if (window == 4) {
+            forms().unloadAll();
+            f = forms().form4();
+            f->Show();
+        } else {
+            addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
+            f = forms().form5();
+            f->Show();
+        }
+        QVERIFY(!spoken(f).isEmpty() || !f->windowTitle().isEmpty());
+        QMap<QString, QString> operable;
+        for (QWidget *w : f->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(f) || w->inherits("Announcement") || !QAccessible::queryAccessibleInterface(w))
+                continue;
+            if (w->parentWidget() != f) // the parts Qt's own controls are made of
+                continue;
+            const QString name = spoken(w);
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(w->objectName()));
+            if (w->focusPolicy() != Qt::NoFocus && w->isEnabled()) {
+                QVERIFY2(!operable.contains(name), qPrintable(w->objectName() + " and " + operable.value(name) + ": " + name));
+                operable[name] = w->objectName();
+            }
+        }
+        QVERIFY(operable.size() >= (window == 4 ? 2 : 3));
+    }
+
+    void digitCellsAsAScreenReaderHearsThem()
+    {
+        Form1 *f = loadMainWindow();
+        click(f->Command1[1]);
+        f->ShowExercise(Exercise::Of(Op::Addition, 5, 7));
+        CommandButton *tens = f->Command3[1];
+        QCOMPARE(role(tens), QAccessible::SpinBox);
+        QCOMPARE(spoken(tens), QStringLiteral("Resultado, decenas"));
+        QCOMPARE(spoken(tens, QAccessible::Value), QString()); // empty, not "-"
+        QCOMPARE(spoken(tens, QAccessible::Description), QStringLiteral("Suma: 5 + 7"));
+        QCOMPARE(spoken(f->Label2[0]), QStringLiteral("Segundo número, unidades: 7"));
+        tens->setFocus();
+        keys(f, "1");
+        QCOMPARE(spoken(tens, QAccessible::Value), QStringLiteral("1"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(tens)->textInterface()->text(0, 1), QStringLiteral("1"));
+        click(f->Command5);
+        QCOMPARE(spoken(tens, QAccessible::Description), QStringLiteral("bien"));
+        QCOMPARE(spoken(f->Command3[0], QAccessible::Description), QStringLiteral("mal"));
+        // a command is a push button, pressed through its action too
+        QCOMPARE(role(f->Command8[1]), QAccessible::Button);
+        forms().form5()->hide();
+        QAccessible::queryAccessibleInterface(f->Command8[1])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(forms().form5()->isVisible());
+        QCOMPARE(role(f->Image1[0]), QAccessible::Button);
+        QCOMPARE(role(forms().form4()->Image1), QAccessible::Graphic); // a picture without a handler is only a picture
+        click(f->Command1[0]);
+        QCOMPARE(spoken(f->Label2[0]), QString("Divisor: ") + f->Label2[0]->Caption());
     }
 
     void backgroundStepWithoutFolder()

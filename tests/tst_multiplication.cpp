@@ -1,46 +1,34 @@
-// The written-multiplication window: draws, sizes, writing, row checks and results lines.
-#include "column_helpers.h"
+// The written-multiplication window: draws, sizes, writing by mouse and by
+// keyboard, row checks, results lines and what a screen reader hears.
+#include "testkit.h"
+
+#include "windows/column/form1.h"
 
 #include "windows/forms.h"
 #include "windows/multiplication/form3.h"
-#include "windows/results/form5.h"
 
+#include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 
 using Row = Form3::Row;
 
 namespace {
 
-// The draws that give this multiplication ("23", "45"; highest digit first), in
-// the window's order: multiplicand units, multiplier units, tens, tens, the rest.
-QVector<double> multiplicationDraws(const QString &a, const QString &b)
-{
-    QVector<double> draws;
-    for (int i = 0; i < a.size(); ++i) {
-        draws << pick(9, 1, a[a.size() - 1 - i].digitValue());
-        if (i < 2)
-            draws << pick(8, 2, b[b.size() - 1 - i].digitValue());
-    }
-    return draws;
-}
-
-// Opens the window on the main window and brings it, with the size buttons, to
+// Opens the window over the main window and brings it, with the size button, to
 // the multiplication a × b (b of two digits).
-Form3 *startMultiplication(const QString &a, const QString &b)
+Form3 *startMultiplication(int a, int b)
 {
     loadMainWindow();
-    scriptRandom(a.size() == 5 ? multiplicationDraws(a, b) : QVector<double>{});
     Form3 *f = forms().form3();
     f->Show();
-    while (f->MultiplicandLastIndex != a.size() - 1) {
-        const int next = f->MultiplicandLastIndex == 4 ? 1 : f->MultiplicandLastIndex + 1;
-        scriptRandom(next == a.size() - 1 ? multiplicationDraws(a, b) : QVector<double>{});
+    while (f->MultiplicandLastIndex != QString::number(a).size() - 1)
         click(f->Command3[0]);
-    }
+    f->ShowMultiplication(a, b);
     return f;
 }
 
-// Writes a number into a row, units digit in the row's units cell; ' ' leaves a cell empty.
+// Writes a number into a row with the mouse, its units in the row's units cell; ' ' leaves a cell empty.
 void writeRow(Form3 *f, Row row, const QString &digits)
 {
     const int units = Form3::FirstColumn(row);
@@ -51,15 +39,38 @@ void writeRow(Form3 *f, Row row, const QString &digits)
     }
 }
 
-// The colours of the visible cells of a row, units first: b blue, r red, w white.
-QString colours(Form3 *f, Row row)
+// The visible cells of a row, units first: each cell's digit ("." when empty) and
+// its colour and mark: "b" blue with a tick, "r" red with a cross, "w" white.
+QString cells(Form3 *f, Row row)
 {
     QString s;
     for (CommandButton *c : f->Cells(row))
-        if (c->Visible())
-            s += c->BackColor() == vb::Blue ? 'b' : c->BackColor() == vb::Red ? 'r' : c->BackColor() == vb::White ? 'w' : '?';
+        if (c->Visible()) {
+            s += c->Caption().isEmpty() ? QStringLiteral(".") : c->Caption();
+            s += c->BackColor() == vb::Blue && c->verdict() == Verdict::Right   ? 'b'
+                 : c->BackColor() == vb::Red && c->verdict() == Verdict::Wrong  ? 'r'
+                 : c->BackColor() == vb::White && c->verdict() == Verdict::None ? 'w'
+                                                                                : '?';
+        }
     return s;
 }
+
+// Writes the rows ("115 092 1035": row 1, row 2, the result, highest digit
+// first, "_" a cell left empty), notes a carry, and presses check button k;
+// says what the child sees: the three rows, the animation and the last line.
+QString check(Form3 *f, const QString &rows, int k)
+{
+    const QStringList written = rows.split(' ');
+    for (Row row : {Row::First, Row::Second, Row::Result})
+        writeRow(f, row, written.value(int(row)).replace('_', ' '));
+    clickTimes(f->Command9[0], 3);
+    click(f->Command7[k]);
+    return QStringLiteral("%1 %2 %3 %4 %5").arg(cells(f, Row::First), cells(f, Row::Second), cells(f, Row::Result),
+                                                  QFileInfo(f->Vorlando1->file()).fileName(), lastLine());
+}
+
+// The colours alone, units first.
+QString colours(Form3 *f, Row row) { return cells(f, row).remove(QRegularExpression("[0-9.]")); }
 
 int visible(const ControlArray<CommandButton> &a)
 {
@@ -68,8 +79,6 @@ int visible(const ControlArray<CommandButton> &a)
         n += c->Visible();
     return n;
 }
-
-QString gif(Form3 *f) { return QFileInfo(f->Vorlando1->file()).fileName(); }
 
 } // namespace
 
@@ -80,127 +89,87 @@ class TestMultiplication : public FreshProgramTest
 private slots:
     void loadState()
     {
-        Form3 *f = startMultiplication("98765", "43");
+        loadMainWindow();
+        Random::setSource([] { return 0.9999; });
+        Form3 *f = forms().form3();
+        f->Show();
         Form1 *main = forms().form1();
-        QCOMPARE(f->pos(), main->pos());
-        QCOMPARE(f->size(), main->size());
-        QCOMPARE(f->Command1[4]->Caption() + f->Command1[0]->Caption(), QStringLiteral("95"));
-        QCOMPARE(f->Command2[1]->Caption() + f->Command2[0]->Caption(), QStringLiteral("43"));
-        QCOMPARE(f->Multiplicand, 98765);
-        QCOMPARE(f->Multiplier, 43);
+        QCOMPARE(f->geometry(), main->geometry());
+        QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(99999, 99)); // every draw at its highest
         for (CommandButton *carry : f->Command9)
             QVERIFY(carry->Visible() && carry->Caption().isEmpty()); // empty, not "0"
-        for (Row row : {Row::First, Row::Second, Row::Result})
-            for (CommandButton *c : f->Cells(row))
-                QVERIFY(c->Caption().isEmpty() && c->BackColor() == vb::White);
-        QCOMPARE(visible(f->Command4), 6);
-        QCOMPARE(visible(f->Command5), 6);
-        QCOMPARE(visible(f->Command6), 7);
+        QCOMPARE(cells(f, Row::First) + cells(f, Row::Second) + cells(f, Row::Result), QStringLiteral(".w").repeated(19));
         QVERIFY(f->Line4->Visible() && f->Command7[2]->isEnabled());
-        QCOMPARE(scriptedLeft(), 0); // seven draws, no more
+        QCOMPARE(f->focusWidget(), f->Command4[0]);
+        // at their lowest: 1 for the multiplicand's digits, 2 for the multiplier's
+        Random::setSource([] { return 0.0; });
+        click(f->Command3[0]);
+        QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(11, 22));
     }
 
-    void drawRanges()
+    void sizes()
     {
-        // The lowest and highest draws give 1 and 9 for the multiplicand, 2 and 9 for the multiplier.
-        loadMainWindow();
-        scriptRandom({0.0, 0.0, 0.999, 0.999, 0.0, 0.999, 0.0});
-        Form3 *f = forms().form3();
-        QCOMPARE(f->Multiplicand, 19191);
-        QCOMPARE(f->Multiplier, 92);
-    }
-
-    void fiveSizePresses()
-    {
-        Form3 *f = startMultiplication("12345", "23");
+        Form3 *f = startMultiplication(12345, 23);
         for (int digits : {2, 3, 4, 5, 2}) {
+            Sound::requests().clear();
             click(f->Command3[0]);
-            QCOMPARE(visible(f->Command1), digits);
-            QCOMPARE(visible(f->Command4), digits + 1);
-            QCOMPARE(visible(f->Command5), digits + 1);
-            QCOMPARE(visible(f->Command6), digits + 2);
-            QCOMPARE(visible(f->Command9), digits - 1);
+            QCOMPARE(QList<int>({visible(f->Command1), visible(f->Command4), visible(f->Command5), visible(f->Command6), visible(f->Command9)}),
+                     QList<int>({digits, digits + 1, digits + 1, digits + 2, digits - 1}));
             QCOMPARE(f->Line1->X1(), f->WorkingCell(Row::First, digits)->Left());
             QCOMPARE(f->Line4->X1(), f->WorkingCell(Row::Result, digits + 1)->Left());
-            QVERIFY(f->Multiplicand >= std::pow(10, digits - 1) && f->Multiplicand < std::pow(10, digits));
-            QCOMPARE(Sound::requests().last(), QStringLiteral("/sonidos/operacion.wav"));
+            QCOMPARE(QString::number(f->Multiplicand).size(), digits);
+            QCOMPARE(Sound::requests(), QStringList{"/sonidos/operacion.wav"});
         }
     }
 
     void checks_data()
     {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QStringList>("rows"); // row 1, row 2, result as written
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QStringList>("colours"); // units first; "" not coloured
-        QTest::addColumn<QString>("line");        // "" none written
-        QTest::addColumn<bool>("stillEnabled");
-        QTest::newRow("23 x 45 right") << "23" << "45" << QStringList{"115", "092", "1035"} << 2
-                                       << QStringList{"bbb", "bbb", "bbbb"}
-                                       << "1. Multiplicación: 23 X 45 = 1035 ** ¡MUY BIEN! **" << false;
-        QTest::newRow("leading cells left empty") << "23" << "45" << QStringList{" 115", " 92", "1035"} << 2
-                                                  << QStringList{"bbb", "bbb", "bbbb"}
-                                                  << "1. Multiplicación: 23 X 45 = 1035 ** ¡MUY BIEN! **" << false;
-        QTest::newRow("row 1 wrong, result right") << "23" << "45" << QStringList{"125", "92", "1035"} << 2
-                                                   << QStringList{"brb", "bbb", "bbbb"}
-                                                   << "1. Multiplicación: 23 X 45 =  ?  ** REPASA **" << true;
-        QTest::newRow("row 2 alone") << "23" << "45" << QStringList{"", "93", ""} << 1
-                                     << QStringList{"www", "rbb", "wwww"} << "" << true;
-        QTest::newRow("row 1 alone") << "23" << "45" << QStringList{"115", "", ""} << 0
-                                     << QStringList{"bbb", "www", "wwww"} << "" << true;
-        QTest::newRow("five digits right") << "98765" << "43" << QStringList{"296295", "395060", "4246895"} << 2
-                                           << QStringList{"bbbbbb", "bbbbbb", "bbbbbbb"}
-                                           << "1. Multiplicación: 98765 X 43 = 4246895 ** ¡MUY BIEN! **" << false;
+        QTest::addColumn<QString>("exercise");
+        QTest::addColumn<QString>("rows");  // as check() writes them, and the check pressed
+        QTest::addColumn<QString>("seen");  // as check() says it
+        QTest::addColumn<QString>("said");
+        const QString right = QStringLiteral("acierto.gif 1. Multiplicación: 23 X 45 = 1035 ** ¡MUY BIEN! **");
+        QTest::newRow("23 x 45 right") << "23 45" << "115 092 1035 2" << "5b1b1b 2b9b0b 5b3b0b1b " + right << "¡MUY BIEN!";
+        QTest::newRow("leading cells left empty stay empty") << "23 45" << "_115 _92 1035 2" << "5b1b1b 2b9b.b 5b3b0b1b " + right << "¡MUY BIEN!";
+        QTest::newRow("an empty cell inside a number shows its 0") << "35 23" << "1_5 _ 1_5 0" << "5b0b1b .w.w.w 5w.w1w.w acierto.gif " << "Fila 1: bien";
+        QTest::newRow("row 1 wrong, result right") << "23 45" << "125 92 1035 2"
+                                                   << "5b2r1b 2b9b.b 5b3b0b1b fallo.gif 1. Multiplicación: 23 X 45 =  ?  ** REPASA **" << "REPASA";
+        QTest::newRow("row 2 alone") << "23 45" << "_ 93 _ 1" << ".w.w.w 3r9b.b .w.w.w.w fallo.gif " << "Fila 2: mal";
+        QTest::newRow("five digits right") << "98765 43" << "296295 395060 4246895 2"
+                                           << "5b9b2b6b9b2b 0b6b0b5b9b3b 5b9b8b6b4b2b4b acierto.gif 1. Multiplicación: 98765 X 43 = 4246895 ** ¡MUY BIEN! **"
+                                           << "¡MUY BIEN!";
     }
     void checks()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QStringList, rows);
-        QFETCH(int, button);
-        QFETCH(QStringList, colours);
-        QFETCH(QString, line);
-        QFETCH(bool, stillEnabled);
-        Form3 *f = startMultiplication(a, b);
-        writeRow(f, Row::First, rows[0]);
-        writeRow(f, Row::Second, rows[1]);
-        writeRow(f, Row::Result, rows[2]);
-        clickTimes(f->Command9[0], 3);
+        QFETCH(QString, exercise);
+        QFETCH(QString, rows);
+        QFETCH(QString, seen);
+        QFETCH(QString, said);
+        Form3 *f = startMultiplication(exercise.section(' ', 0, 0).toInt(), exercise.section(' ', 1, 1).toInt());
+        listenForAnnouncements();
         Sound::requests().clear();
-        click(f->Command7[button]);
-        QCOMPARE(::colours(f, Row::First), colours[0]);
-        QCOMPARE(::colours(f, Row::Second), colours[1]);
-        QCOMPARE(::colours(f, Row::Result), colours[2]);
-        const bool right = !colours.join("").contains('r');
-        QCOMPARE(Sound::requests(), QStringList{right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav"});
-        QCOMPARE(gif(f), right ? QStringLiteral("acierto.gif") : QStringLiteral("fallo.gif"));
-        QCOMPARE(lastLine(), line);
-        QCOMPARE(f->Command7[button]->isEnabled(), stillEnabled);
-        QVERIFY(f->Command9[0]->Caption().isEmpty()); // carries are wiped by every check
-    }
-
-    void wrongFinalCheckMayBeRepeated()
-    {
-        Form3 *f = startMultiplication("23", "45");
-        writeRow(f, Row::Result, "1036");
-        click(f->Command7[2]);
-        QCOMPARE(lastLine(), QStringLiteral("1. Multiplicación: 23 X 45 =  ?  ** REPASA **"));
-        writeRow(f, Row::Result, "   9"); // 1036 → 1035: nine more clicks on the units
-        writeRow(f, Row::First, "115");
-        writeRow(f, Row::Second, "92");
-        click(f->Command7[2]);
-        QCOMPARE(lastLine(), QStringLiteral("2. Multiplicación: 23 X 45 = 1035 ** ¡MUY BIEN! **"));
+        const int k = rows.right(1).toInt();
+        QCOMPARE(check(f, rows.chopped(2), k), seen);
+        const bool right = !seen.contains("fallo");
+        QCOMPARE(Sound::requests().last(), right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
+        QCOMPARE(f->Vorlando1->file(), data->path(right ? "/gifs/acierto.gif" : "/gifs/fallo.gif"));
+        QCOMPARE(announcements(), QStringList{said});
+        QCOMPARE(f->Command7[k]->isEnabled(), !right || k != 2); // a right final check is done
+        QVERIFY(f->Command9[0]->Caption().isEmpty());            // carries are wiped by every check
+        if (QString(QTest::currentDataTag()) != "row 1 wrong, result right")
+            return;
+        // a wrong final check may be repeated: mended, it writes a second line; a new exercise enables it again
+        QCOMPARE(check(f, "_9_ _ _", 2), "5b1b1b 2b9b.b 5b3b0b1b acierto.gif 2. Multiplicación: 23 X 45 = 1035 ** ¡MUY BIEN! **");
         QVERIFY(!f->Command7[2]->isEnabled());
-        click(f->Command3[0]); // a new exercise enables it again
+        click(f->Command3[0]);
         QVERIFY(f->Command7[2]->isEnabled());
     }
 
     void oneDigitMultiplier()
     {
-        Form3 *f = startMultiplication("23", "45");
-        scriptRandom(multiplicationDraws("23", "45"));
+        Form3 *f = startMultiplication(23, 45);
         click(f->Command3[1]);
+        f->ShowMultiplication(23, 45);
         QVERIFY(!f->Command3[0]->isEnabled());
         QCOMPARE(visible(f->Command2) + visible(f->Command5) + visible(f->Command6), 1);
         QVERIFY(!f->Command7[1]->Visible() && !f->Command7[2]->Visible() && !f->Line4->Visible());
@@ -210,43 +179,72 @@ private slots:
         QVERIFY(!f->Command7[0]->isEnabled());
         click(f->Command3[1]); // back to two digits, same multiplicand size
         QVERIFY(f->Command3[0]->isEnabled() && f->Command7[0]->isEnabled() && f->Line4->Visible());
-        QCOMPARE(visible(f->Command4), 3);
-        QCOMPARE(visible(f->Command5), 3);
-        QCOMPARE(visible(f->Command6), 4);
+        QCOMPARE(QList<int>({visible(f->Command4), visible(f->Command5), visible(f->Command6)}), QList<int>({3, 3, 4}));
         QCOMPARE(colours(f, Row::First), QStringLiteral("www"));
     }
 
     void cellsAndCarries()
     {
-        Form3 *f = startMultiplication("23", "45");
+        Form3 *f = startMultiplication(23, 45);
         click(f->Command7[1]); // wrong: empty row 2
-        QCOMPARE(gif(f), QStringLiteral("fallo.gif"));
+        QCOMPARE(f->Vorlando1->file(), data->path("/gifs/fallo.gif"));
         Sound::requests().clear();
         clickTimes(f->Command9[1], 11);
         QCOMPARE(f->Command9[1]->Caption(), QStringLiteral("1")); // 1 … 9, 0, 1
-        QVERIFY(Sound::requests().isEmpty());                  // carries are silent
-        QCOMPARE(gif(f), QStringLiteral("fallo.gif"));         // and leave the animation
+        f->Command9[0]->setFocus();
+        keys(f, "7v");
+        QCOMPARE(f->Command9[0]->Caption(), QStringLiteral("6"));
+        QVERIFY(Sound::requests().isEmpty());          // carries are silent
+        QCOMPARE(f->Vorlando1->file(), data->path("/gifs/fallo.gif")); // and leave the animation
         click(f->Command5[0]);
         QCOMPARE(Sound::requests(), QStringList{"/sonidos/pulsa.wav"});
         QVERIFY(!f->Vorlando1->hasAnimation());
         QCOMPARE(colours(f, Row::Second), QStringLiteral("rrb")); // the empty top cell stands for 0; colours stay
     }
 
-    void numberedWithTheOtherWindows()
+    void keyboardAlone()
     {
-        Form1 *main = loadMainWindow();
-        oneDigitAddition(main, 2, 3);
-        click(main->Command5);
-        Form3 *f = startMultiplication("23", "45");
-        click(f->Command7[1]); // row 2 alone writes nothing
-        click(f->Command7[2]);
-        QCOMPARE(forms().form5()->List1->ListCount(), 2);
-        QVERIFY(lastLine().startsWith(QStringLiteral("2. Multiplicación: 23 X 45 = ")));
+        // 79169 × 54 from the first cell to the final check, by keys only.
+        Form3 *f = startMultiplication(79169, 54);
+        QCOMPARE(focused(f), QStringLiteral("Fila 1, unidades"));
+        QCOMPARE(spoken(f->focusWidget(), QAccessible::Description), QStringLiteral("79169 X 54"));
+        int presses = 0;
+        auto press = [&](const QString &k) {
+            keys(f, k);
+            presses += k.size();
+        };
+        press("676613");              // 316676, units first; then the row's check
+        QCOMPARE(focused(f), QStringLiteral("Comprobar la fila 1"));
+        press("_");                   // checked; on to row 2
+        QCOMPARE(focused(f), QStringLiteral("Fila 2, decenas"));
+        press("548593");              // 395845, a column further left
+        press("_");
+        press("6215724");             // 4275126
+        QCOMPARE(focused(f), QStringLiteral("Comprobar el resultado"));
+        press("r");
+        QCOMPARE(lastLine(), QStringLiteral("1. Multiplicación: 79169 X 54 = 4275126 ** ¡MUY BIEN! **"));
+        QCOMPARE(colours(f, Row::Result), QStringLiteral("bbbbbbb"));
+        QCOMPARE(f->focusWidget(), f->Command3[0]);
+        QCOMPARE(presses, 22);
+        // Escape does what SALIR does: the main window comes back, this one stays
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        keys(f, "e");
+        QVERIFY(f->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(forms().form1()));
+    }
+
+    void picturesSayWhatTheyDo()
+    {
+        Form3 *f = startMultiplication(23, 45);
+        QCOMPARE(f->Command7[1]->toolTip(), QStringLiteral("Comprobar la fila 2"));
+        QCOMPARE(f->Command3[0]->toolTip(), spoken(f->Command3[0]));
+        QVERIFY(f->Command3[0]->toolTip().startsWith("Otra multiplicación"));
+        QCOMPARE(f->Command8[0]->toolTip(), QString()); // a caption says it already
     }
 
     void leavingKeepsClosingReloads()
     {
-        Form3 *f = startMultiplication("23", "45");
+        Form3 *f = startMultiplication(23, 45);
         writeRow(f, Row::First, "7");
         click(f->Command8[0]);
         QCOMPARE(forms().form3()->WorkingCell(Row::First, 0)->Caption(), QStringLiteral("7"));
@@ -264,12 +262,10 @@ private slots:
         QTest::addColumn<QStringList>("removed");
         QTest::addColumn<QByteArray>("language"); // replaces the file unless empty
         QTest::addColumn<QString>("line");
-        QTest::newRow("no language file") << QStringList{"/idioma/formulariomulti.txt"} << QByteArray()
-                                          << "1. 23 X 45 =  ?  **  **";
-        QTest::newRow("short language file") << QStringList{} << cp1252Lines({"SALIR", "RESULTADOS"})
-                                             << "1. 23 X 45 =  ?  **  **";
+        QTest::newRow("no language file") << QStringList{"/idioma/formulariomulti.txt"} << QByteArray() << "2. 23 X 45 =  ?  **  **";
+        QTest::newRow("short language file") << QStringList{} << cp1252Lines({"SALIR", "RESULTADOS"}) << "2. 23 X 45 =  ?  **  **";
         QTest::newRow("no animations, no sounds") << QStringList{"/gifs/acierto.gif", "/gifs/fallo.gif", "/sonidos"}
-                                                  << QByteArray() << "1. Multiplicación: 23 X 45 =  ?  ** REPASA **";
+                                                  << QByteArray() << "2. Multiplicación: 23 X 45 =  ?  ** REPASA **";
     }
     void damagedData()
     {
@@ -280,11 +276,15 @@ private slots:
             data->remove(r);
         if (!language.isEmpty())
             data->write("/idioma/formulariomulti.txt", language);
-        Form3 *f = startMultiplication("23", "45");
+        Form3 *f = startMultiplication(23, 45);
+        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"); // numbered on from the others
+        click(f->Command7[1]); // row 2 alone writes nothing
         click(f->Command7[2]);
         QCOMPARE(colours(f, Row::Result), QStringLiteral("rrbr")); // empty cells read as 0: the 0 of 1035 is right
+        QCOMPARE(resultsLines().size(), 2);
         QCOMPARE(lastLine(), line);
         QCOMPARE(f->Command8[0]->Caption(), QStringLiteral("SALIR"));
+        QCOMPARE(spoken(f->Command7[2]), QStringLiteral("Comprobar el resultado")); // names stay in Spanish
     }
 };
 

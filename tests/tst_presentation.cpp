@@ -8,109 +8,83 @@
 #include "windows/results/form5.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 
 class TestPresentation : public FreshProgramTest
 {
     Q_OBJECT
 
-    // Types any text, accents included, as key presses.
-    static void typeText(QWidget *w, const QString &text)
-    {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(w, &press);
-        }
-    }
-
-    Form4 *open()
-    {
-        Form4 *f = forms().form4();
-        f->Show();
-        return f;
-    }
-
 private slots:
     void opensCentredWithItsTexts()
     {
-        Form4 *f = open();
-        QVERIFY(f->Caption().startsWith("Cuentas 2.2 - "));
-        QVERIFY(f->Caption().size() > QStringLiteral("Cuentas 2.2 - ").size());
+        Form4 *f = forms().form4();
+        f->Show();
+        QVERIFY(f->Caption().startsWith("Cuentas 2.2 - ") && f->Caption().size() > 20);
         QCOMPARE(f->BackColor(), vb::Colour(0xC0C0FF));
-        QCOMPARE(f->Label1->Caption(), QStringLiteral("Nombre"));
-        QCOMPARE(f->Command1->Caption(), QStringLiteral("ACEPTAR"));
-        QCOMPARE(f->NamePrompt, QStringLiteral("Escribe tu nombre"));
+        QCOMPARE(f->Label1->Caption() + "/" + f->Command1->Caption() + "/" + f->NamePrompt, QStringLiteral("Nombre/ACEPTAR/Escribe tu nombre"));
         QCOMPARE(f->Image1->Picture().size(), QSize(457, 332));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        QCOMPARE(f->pos(), QPoint((screen.width() - f->width()) / 2, (screen.height() - f->height()) / 2));
-        QCOMPARE(f->size(), QSize(476, 456));
+        QCOMPARE(QRect(f->pos(), f->size()), QRect((screen.width() - 476) / 2, (screen.height() - 456) / 2, 476, 456));
+        QCOMPARE(f->focusWidget(), f->Text1); // the name is typed at once
         QVERIFY(!forms().isLoaded1());
     }
 
     void accept_data()
     {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("typed"); // "" none, then the button asks; then Leo, with Enter
         QTest::newRow("a name") << "Ana María";
         QTest::newRow("a single blank") << " ";
         QTest::newRow("untrimmed, any characters") << "  Ñandú <3 ";
+        QTest::newRow("none") << "";
     }
     void accept()
     {
         QFETCH(QString, typed);
-        Form4 *f = open();
-        typeText(f->Text1, typed);
+        Form4 *f = forms().form4();
+        f->Show();
+        for (QChar c : typed) { // any text, accents included, as key presses
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(f->Text1, &press);
+        }
         QCOMPARE(f->Text1->Text(), typed);
         click(f->Command1);
+        if (typed.isEmpty()) { // the button asks for a name, and stays
+            QCOMPARE(f->Command1->Caption(), QStringLiteral("Escribe tu nombre"));
+            QCOMPARE(f->Command1->font().pointSizeF(), 14.0);
+            QVERIFY(f->Command1->Enabled() && f->isVisible() && !forms().isLoaded1() && Module1::PlayerName.isEmpty());
+            QTest::keyClicks(f->Text1, "Leo");
+            QTest::keyClick(f->Text1, Qt::Key_Return);
+            typed = "Leo";
+        }
         QCOMPARE(Module1::PlayerName, typed);
-        QVERIFY(forms().isLoaded1());
-        QVERIFY(forms().form1()->isVisible());
+        QVERIFY(forms().isLoaded1() && forms().form1()->isVisible());
         QCOMPARE(forms().form5()->Label1->Caption(), typed + " – tus resultados");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!forms().isLoaded4()); // gone for good
     }
 
-    void emptyNameAsksForOne()
-    {
-        Form4 *f = open();
-        click(f->Command1);
-        QCOMPARE(f->Command1->Caption(), QStringLiteral("Escribe tu nombre"));
-        QCOMPARE(f->Command1->font().pointSizeF(), 14.0);
-        QVERIFY(f->Command1->Enabled());
-        QVERIFY(f->isVisible());
-        QVERIFY(!forms().isLoaded1());
-        QVERIFY(Module1::PlayerName.isEmpty());
-        // and then a name goes through
-        QTest::keyClicks(f->Text1, "Leo");
-        QTest::keyClick(f->Text1, Qt::Key_Return);
-        QCOMPARE(Module1::PlayerName, QStringLiteral("Leo"));
-    }
-
     void languageFileMissingOrShort_data()
     {
-        QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("prompt");
-        QTest::newRow("missing") << QByteArray() << "Nombre" << "ACEPTAR" << "";
-        QTest::newRow("one line") << cp1252Lines({"Tu nombre"}) << "Tu nombre" << "ACEPTAR" << "";
-        QTest::newRow("empty second line") << cp1252Lines({"Niño", "", "¡Escribe!"}) << "Niño" << "" << "¡Escribe!";
+        QTest::addColumn<QByteArray>("content"); // null: no file at all
+        QTest::addColumn<QString>("texts");      // the label, the button, and the button's prompt
+        QTest::newRow("missing") << QByteArray() << "Nombre/ACEPTAR/";
+        QTest::newRow("one line") << cp1252Lines({"Tu nombre"}) << "Tu nombre/ACEPTAR/";
+        QTest::newRow("empty second line") << cp1252Lines({"Niño", "", "¡Escribe!"}) << "Niño//¡Escribe!";
     }
     void languageFileMissingOrShort()
     {
         QFETCH(QByteArray, content);
-        QFETCH(QString, label);
-        QFETCH(QString, button);
-        QFETCH(QString, prompt);
+        QFETCH(QString, texts);
         data->remove("/idioma/presentacion.txt");
-        if (!content.isEmpty())
+        if (!content.isNull())
             data->write("/idioma/presentacion.txt", content);
-        Form4 *f = open();
-        QCOMPARE(f->Label1->Caption(), label);
-        QCOMPARE(f->Command1->Caption(), button);
+        Form4 *f = forms().form4();
+        f->Show();
+        const QString before = f->Label1->Caption() + "/" + f->Command1->Caption() + "/";
         click(f->Command1);
-        QCOMPARE(f->Command1->Caption(), prompt);
+        QCOMPARE(before + f->Command1->Caption(), texts);
         QVERIFY(f->Command1->Enabled());
     }
 };

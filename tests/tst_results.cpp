@@ -1,10 +1,48 @@
-// The results window: heading, place beside the main window, and its list.
-#include "column_helpers.h"
+// The results window: heading, place, lines read whole, and the teacher's copy
+// and print of the record.
+#include "testkit.h"
 
+#include "windows/column/form1.h"
+#include "windows/division/form2.h"
 #include "windows/forms.h"
+#include "windows/multiplication/form3.h"
 #include "windows/results/form5.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QDateTime Lunes(QDate(2026, 12, 7), QTime(10, 42));
+const QString LongLine = QStringLiteral("1. DIVISIÓN 5404 : 5 = 1080 + RESTO - 4 ** ¡MUY BIEN! **");
+
+// The text of a PDF file, as poppler reads it back.
+QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start("pdftotext", {file, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString &file)
+{
+    QProcess p;
+    p.start("pdfinfo", {file});
+    p.waitForFinished(20000);
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    return 0;
+}
+
+} // namespace
 
 class TestResults : public FreshProgramTest
 {
@@ -30,62 +68,172 @@ private slots:
             data->remove("/idioma/Resultados.txt");
         else if (fileName != "Resultados.txt")
             data->rename("/idioma/Resultados.txt", fileName);
-        loadMainWindow(player);
+        Form1 *f = loadMainWindow(player);
         Form5 *r = forms().form5();
         QVERIFY(r->isVisible());
         QCOMPARE(r->Label1->Caption(), heading);
         QCOMPARE(r->List1->ListCount(), 0);
         QCOMPARE(r->BackColor(), vb::Blue);
         QCOMPARE(r->size(), QSize(497, 474));
-    }
-
-    void placedBesideTheMainWindow()
-    {
-        Form1 *f = loadMainWindow();
-        Form5 *r = forms().form5();
+        QCOMPARE(r->Command1->Caption() + r->Command2->Caption(), QStringLiteral("CopiarImprimir"));
+        // beside the main window, in twips to the nearest pixel; the keyboard stays there
         const CommandButton *b = f->Command1[1];
-        // in twips, to the nearest pixel
-        QCOMPARE(r->pos().x(), vb::toPixels(b->Left() + f->Left() + b->Width() + 80));
-        QCOMPARE(r->pos().y(), vb::toPixels(f->Top() + 80));
+        QCOMPARE(r->pos(), QPoint(vb::toPixels(b->Left() + f->Left() + b->Width() + 80), vb::toPixels(f->Top() + 80)));
+        QVERIFY(!r->isActiveWindow());
     }
 
-    void closeBoxKeepsTheLines()
+    void closingKeepsTheLines()
     {
         Form1 *f = loadMainWindow();
-        oneDigitAddition(f, 2, 3);
-        click(f->Command5);
+        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
         Form5 *r = forms().form5();
         r->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(forms().isLoaded5() && !r->isVisible());
-        typeNumber(f, 5);
-        click(f->Command5);
-        QCOMPARE(r->List1->ListCount(), 2); // the earlier line is still there
-        QCOMPARE(lastLine(), QStringLiteral("2. Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"));
+        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
+        QCOMPARE(resultsLines(), QStringList({"1. Suma: 2 + 3 = 5 ** ¡MUY BIEN! **", "2. Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"}));
         QVERIFY(!r->isVisible());
         click(f->Command8[1]);
         QVERIFY(r->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(r));
+        keys(r, "e"); // Escape does what the close box does
+        QVERIFY(!r->isVisible());
+        QCOMPARE(resultsLines().size(), 2);
     }
 
-    void longNameStaysOnOneLine_data()
+    void headingAndLinesReadWhole_data()
     {
         QTest::addColumn<QString>("player");
-        QTest::addColumn<bool>("cut");
-        QTest::newRow("short") << "Ana" << false;
-        QTest::newRow("long") << "María de los Ángeles Fernández-Villaverde y Santamaría" << true;
+        QTest::newRow("short name") << "Ana";
+        QTest::newRow("long name") << "María de los Ángeles Fernández-Villaverde y Santamaría";
     }
-    void longNameStaysOnOneLine()
+    void headingAndLinesReadWhole()
     {
         QFETCH(QString, player);
-        QFETCH(bool, cut);
         loadMainWindow(player);
-        Label *heading = forms().form5()->Label1;
+        Form5 *r = forms().form5();
+        // The heading stays on one line, cut with "…" when it does not fit.
+        Label *heading = r->Label1;
         QCOMPARE(heading->Caption(), player + " – tus resultados");
-        const QFontMetrics m(heading->font());
-        QVERIFY(m.horizontalAdvance(heading->text()) <= heading->contentsRect().width());
+        QVERIFY(QFontMetrics(heading->font()).horizontalAdvance(heading->text()) <= heading->contentsRect().width());
         QVERIFY(!heading->text().contains('\n') && !heading->wordWrap());
-        QCOMPARE(heading->text().endsWith(QChar(0x2026)), cut);
+        QCOMPARE(heading->text().endsWith(QChar(0x2026)), player.size() > 10);
         QVERIFY(heading->text().startsWith(player.left(10)));
+        QVERIFY(heading->geometry().right() < r->Command1->geometry().left()); // beside the commands, not under them
+        // Every line is read whole: a line wider than the list wraps inside it.
+        for (const QString &text : {LongLine.mid(3), QStringLiteral("Suma: 2 + 3 = 5 ** ¡MUY BIEN! **")})
+            addResultsLine(ExerciseKind::WrittenDivision, true, text);
+        ListBox *list = r->List1;
+        QTest::qWait(50);
+        for (int i = 0; i < list->ListCount(); ++i) {
+            const QRect item = list->visualItemRect(list->item(i));
+            const QRect room = item.adjusted(3, 0, -3, 0);
+            const QRect needed = list->fontMetrics().boundingRect(room, Qt::TextWordWrap, list->List(i));
+            QVERIFY2(item.right() <= list->viewport()->width() && needed.height() <= item.height(),
+                     qPrintable(QStringLiteral("%1: %2 wide, %3 of %4 high").arg(list->List(i)).arg(item.width()).arg(needed.height()).arg(item.height())));
+        }
+        QVERIFY(list->visualItemRect(list->item(0)).height() > list->visualItemRect(list->item(1)).height());
+    }
+
+    void copyOfARun()
+    {
+        // A run with lines from the three exercise windows, the column window
+        // without its language file: its lines carry no verdict word, yet the
+        // tally knows which were right.
+        data->remove("/idioma/formulario1y2.txt");
+        loadMainWindow();
+        Module1::RunStarted = Lunes;
+        tourEveryWindow();
+        Form5 *r = forms().form5();
+        const QStringList copied = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(copied.mid(0, 2), QStringList({"Ana — lunes, 7 de diciembre de 2026, 10:42", ""}));
+        QCOMPARE(copied.mid(2, 4), resultsLines());
+        QCOMPARE(copied.mid(6), QStringList({"", "Sumas: 1 bien, 0 mal", "Multiplicaciones: 0 bien, 1 mal", "Divisiones largas: 0 bien, 1 mal",
+                                             "Multiplicaciones largas: 0 bien, 1 mal", "Total: 1 bien, 3 mal", ""}));
+        // Ctrl+C and the list's menu do the same.
+        QApplication::clipboard()->clear();
+        r->Show();
+        QVERIFY(QTest::qWaitForWindowActive(r));
+        QTest::keyClick(r->List1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), copied.join('\n'));
+        QCOMPARE(r->List1->actions().size(), 2);
+        QCOMPARE(r->List1->actions()[0]->text() + r->List1->actions()[1]->text(), QStringLiteral("CopiarImprimir"));
+    }
+
+    void anEmptyRecord()
+    {
+        loadMainWindow();
+        Module1::RunStarted = Lunes;
+        Form5 *r = forms().form5();
+        click(r->Command1);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("Ana — lunes, 7 de diciembre de 2026, 10:42\n\nTodavía no hay ningún ejercicio.\n"));
+        QTemporaryDir out;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath("vacío.pdf"));
+        r->PrintRecord(printer);
+        QVERIFY(pdfText(out.filePath("vacío.pdf")).contains("Todavía no hay ningún ejercicio."));
+    }
+
+    void aPrintOf120Lines()
+    {
+        loadMainWindow(QString(40, QChar('A')) + " " + QString(40, QChar('B')) + " " + QString(40, QChar('C')));
+        for (int i = 0; i < 120; ++i)
+            addResultsLine(i % 3 ? ExerciseKind::Addition : ExerciseKind::WrittenDivision, i % 4 != 0,
+                           QStringLiteral("Suma: %1 + 7 = %2 ** ¡MUY BIEN! **").arg(i).arg(i + 7));
+        QTemporaryDir out;
+        const QString file = out.filePath("resultados.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        forms().form5()->PrintRecord(printer);
+        const QString text = pdfText(file);
+        QVERIFY2(pdfPages(file) >= 3, qPrintable(QString::number(pdfPages(file))));
+        for (const QString &line : resultsLines())
+            QVERIFY2(text.contains(line), qPrintable(line));
+        for (const char *word : {"Sumas: 60 bien, 20 mal", "Divisiones largas: 30 bien, 10 mal", "Total: 90 bien, 30 mal"})
+            QVERIFY2(text.contains(word), word);
+        // the long name wraps instead of being cut, and the pages are numbered
+        for (const QString &part : {QString(40, QChar('A')), QString(40, QChar('B')), QString(40, QChar('C'))})
+            QVERIFY(text.contains(part));
+        const QStringList lines = text.split('\n');
+        for (const char *page : {"1", "2", "3"})
+            QVERIFY2(std::any_of(lines.begin(), lines.end(), [&](const QString &l) { return l.trimmed() == page; }), page);
+    }
+
+    void imprimirAsksFirst_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("cancelled: nothing printed") << false;
+        QTest::newRow("accepted: a PDF where the dialog says") << true;
+    }
+    void imprimirAsksFirst()
+    {
+        QFETCH(bool, accept);
+        QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        loadMainWindow();
+        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
+        forms().form5()->Show();
+        QVERIFY(QTest::qWaitForWindowActive(forms().form5()));
+        QString title;
+        QTimer answer; // answers the dialog once it is up
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+                title = dialog->windowTitle();
+                accept ? dialog->accept() : dialog->reject();
+            }
+        });
+        answer.start(50);
+        QTest::keyClick(forms().form5()->List1, Qt::Key_P, Qt::ControlModifier);
+        answer.stop();
+        QCOMPARE(title, QStringLiteral("Imprimir")); // Qt's own dialog, in Spanish
+        const QStringList written = QDir(home.path()).entryList(QDir::Files);
+        QCOMPARE(written.size(), accept ? 1 : 0);
+        if (accept)
+            QVERIFY(pdfText(home.filePath(written.first())).contains("1. Suma: 2 + 3 = 5"));
+        qunsetenv("HOME");
     }
 };
 

@@ -170,7 +170,11 @@ void Form::Hold(int ms, int stepMs, const std::function<void()> &step)
     held.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void Form::announce(const QString &text) { announcement_->say(text); }
+void Form::announce(const QString &text)
+{
+    announcement_->say(text);
+    emit announced(text);
+}
 
 QString Form::lastAnnouncement() const { return announcement_->text(); }
 

@@ -197,6 +197,8 @@ public:
 signals:
     // The window was closed with its close box and is gone.
     void unloaded();
+    // The window's notification said this aloud.
+    void announced(const QString &text);
 
 protected:
     // Handlers, wired by the window's constructor: onClick(Command5, &Form2::Command5_Click).

@@ -462,7 +462,7 @@ void Form2::Command9_Click()
                        num(Dividend / Divisor) + QStringLiteral(" + RESTO - ") + num(Dividend % Divisor) +
                        verdictTail(VerdictWords[faultless ? 0 : 1]));
     const QString &verdict = VerdictWords[faultless ? 0 : 1];
-    announce((!verdict.isEmpty() ? verdict : faultless ? Words.right : Words.wrong) + QStringLiteral(". ") + Command10[0]->Caption());
+    announce((!verdict.isEmpty() ? verdict : faultless ? Words.right : Words.wrong) + QLatin1Char(' ') + Command10[0]->Caption());
 }
 
 // Says whether the step just checked was right.

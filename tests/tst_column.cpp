@@ -591,6 +591,8 @@ private slots:
         QFETCH(bool, notAPicture);
         QFETCH(QList<QRgb>, shown);
         data->backgrounds(pictures);
+        if (pictures.isEmpty())
+            data->remove("/Fondos"); // no folder at all
         if (notAPicture)
             data->write("/Fondos/0-notas.png", "not a picture at all");
         Form1 *f = loadMainWindow();

@@ -4,13 +4,12 @@
 
 #include "app/module1.h"
 #include "windows/column/form1.h"
-
 #include "windows/forms.h"
 #include "windows/presentation/form4.h"
 
-#include <QElapsedTimer>
 #include <QDir>
-#include <QFile>
+#include <QElapsedTimer>
+#include <QStringEncoder>
 #include <QTest>
 #include <QtEndian>
 #include <sys/stat.h>
@@ -80,13 +79,8 @@ private slots:
         QTest::addColumn<QString>("leave");    // what the leave button says (line 1)
         QTest::addColumn<QString>("right");    // the verdict of a right answer (line 5)
         const QString lines = QStringLiteral("SALIDA\r\nRESULTADOS\r\nFONDOS\r\nComprueba\r\n¡MUY BIEN!\r\nREPASA\r\n");
-        auto utf16 = [](const QString &s, bool little) {
-            QByteArray b = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
-            for (QChar c : s) {
-                const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
-                b.append(little ? low : high).append(little ? high : low);
-            }
-            return b;
+        auto utf16 = [](const QString &s, bool little) { // with its byte-order mark
+            return QByteArray(QStringEncoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(s));
         };
         QTest::newRow("Windows-1252 as shipped") << cp1252Lines(lines.split("\r\n")) << "SALIDA" << "¡MUY BIEN!";
         QTest::newRow("UTF-8") << lines.toUtf8() << "SALIDA" << "¡MUY BIEN!";

@@ -129,15 +129,24 @@ void drawMark(QPainter &p, const QRectF &r, Verdict v)
     p.setPen(QPen(Qt::black, ring));
     p.setBrush(Qt::white);
     p.drawEllipse(r.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
-    p.setPen(QPen(Qt::black, qMax<qreal>(1.5, r.width() / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    drawTickOrCross(p, r.adjusted(r.width() * 0.05, r.height() * 0.05, -r.width() * 0.05, -r.height() * 0.05), v,
+                    qMax<qreal>(1.5, r.width() / 7));
+    p.restore();
+}
+
+void drawTickOrCross(QPainter &p, const QRectF &r, Verdict v, qreal penWidth)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     auto at = [&](qreal x, qreal y) { return QPointF(r.left() + x * r.width(), r.top() + y * r.height()); };
     if (v == Verdict::Right) {
-        const QPointF tick[] = {at(0.27, 0.52), at(0.44, 0.70), at(0.74, 0.32)};
+        const QPointF tick[] = {at(0.24, 0.52), at(0.43, 0.72), at(0.77, 0.30)};
         p.drawPolyline(tick, 3);
-    } else {
-        p.drawLine(at(0.32, 0.32), at(0.68, 0.68));
-        p.drawLine(at(0.68, 0.32), at(0.32, 0.68));
+    } else if (v == Verdict::Wrong) {
+        p.drawLine(at(0.3, 0.3), at(0.7, 0.7));
+        p.drawLine(at(0.7, 0.3), at(0.3, 0.7));
     }
     p.restore();
 }

@@ -89,3 +89,5 @@ private:
 void drawFocusFrame(QPainter &p, QWidget *w);
 // A ✓ or a ✗ on a white disc with a dark ring, in the rectangle.
 void drawMark(QPainter &p, const QRectF &r, Verdict v);
+// The ✓ or ✗ alone, black, across the rectangle.
+void drawTickOrCross(QPainter &p, const QRectF &r, Verdict v, qreal penWidth);

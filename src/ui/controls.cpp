@@ -220,18 +220,7 @@ void Shape::paintEvent(QPaintEvent *)
     const int d = qMin(width(), height()) - 2;
     const QRect circle((width() - d) / 2, (height() - d) / 2, d, d);
     p.drawEllipse(circle);
-    if (verdict_ == Verdict::None)
-        return;
-    // The mark, black on the light's colour, the whole light wide.
-    p.setPen(QPen(Qt::black, qMax(2.5, d / 9.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    auto at = [&](qreal x, qreal y) { return QPointF(circle.left() + x * d, circle.top() + y * d); };
-    if (verdict_ == Verdict::Right) {
-        const QPointF tick[] = {at(0.24, 0.52), at(0.43, 0.72), at(0.77, 0.30)};
-        p.drawPolyline(tick, 3);
-    } else {
-        p.drawLine(at(0.3, 0.3), at(0.7, 0.7));
-        p.drawLine(at(0.7, 0.3), at(0.3, 0.7));
-    }
+    drawTickOrCross(p, circle, verdict_, qMax(2.5, d / 9.0)); // black on the light's colour, the whole light wide
 }
 
 Line::Line(QWidget *parent) : Placed<QWidget>(parent)

@@ -168,6 +168,7 @@ private slots:
         QTest::newRow("12 right") << 1 << 5 << 7 << "21" << "++" << "Suma: 5 + 7 = 12";
         QTest::newRow("7, the box empty") << 1 << 3 << 4 << "." << "-" << "Suma: 3 + 4 <> 0";
         QTest::newRow("25 + 17 typed 32") << 1 << 25 << 17 << "23" << "+-" << "Suma: 25 + 17 <> 32";
+        QTest::newRow("500 + 500, four digits") << 1 << 500 << 500 << "0001" << "++++" << "Suma: 500 + 500 = 1000";
         QTest::newRow("a subtraction") << 2 << 83 << 65 << "81" << "++" << "Resta: 83 - 65 = 18";
         QTest::newRow("a subtraction, wrong") << 2 << 83 << 65 << "22" << "--" << "Resta: 83 - 65 <> 22";
         QTest::newRow("999 X 9, a wrong thousands") << 3 << 999 << 9 << "1999" << "+++-" << "Multiplicación: 999 X 9 <> 9991";

@@ -29,13 +29,14 @@ long virtualMB()
 }
 
 // A RIFF/WAVE file: 16-bit mono PCM at 22050 Hz unless told otherwise, whose
-// data chunk claims dataSize bytes and holds `actual` of them.
-QByteArray wave(quint32 dataSize, int actual, quint16 format = 1, const QByteArray &magic = "WAVE")
+// data chunk claims dataSize bytes and holds `actual` of them; `extra` chunks
+// stand between the format and the data.
+QByteArray wave(quint32 dataSize, int actual, quint16 format = 1, const QByteArray &magic = "WAVE", const QByteArray &extra = {})
 {
     auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
     auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
     QByteArray fmt = le16(format) + le16(1) + le32(22050) + le32(44100) + le16(2) + le16(16);
-    QByteArray body = magic + "fmt " + le32(quint32(fmt.size())) + fmt + "data" + le32(dataSize) + QByteArray(actual, '\x10');
+    QByteArray body = magic + "fmt " + le32(quint32(fmt.size())) + fmt + extra + "data" + le32(dataSize) + QByteArray(actual, '\x10');
     return "RIFF" + le32(quint32(body.size())) + body;
 }
 
@@ -55,6 +56,9 @@ private slots:
         QTest::newRow("header claims more than is there") << wave(9000, 8000) << false;
         QTest::newRow("not PCM") << wave(8000, 8000, 3) << false;
         QTest::newRow("not WAVE") << wave(8000, 8000, 1, "AVI ") << false;
+        QTest::newRow("big-endian RIFX") << "RIFX" + wave(8000, 8000).mid(4) << false;
+        QTest::newRow("an odd-sized chunk, padded, before the data")
+            << wave(8000, 8000, 1, "WAVE", QByteArray("LIST\x03\0\0\0abc\0", 12)) << true;
         QTest::newRow("header only") << wave(8000, 8000).left(30) << false;
         QTest::newRow("random bytes") << QByteArray(5000, '\xA7') << false;
         QTest::newRow("empty") << QByteArray() << false;
@@ -78,11 +82,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes"); // formulario1y2.txt
         QTest::addColumn<QString>("leave");    // what the leave button says (line 1)
         QTest::addColumn<QString>("right");    // the verdict of a right answer (line 5)
-        const QString lines = QStringLiteral("SALIDA\r\nRESULTADOS\r\nFONDOS\r\nComprueba\r\n¡MUY BIEN!\r\nREPASA\r\n");
+        const QString lines = QStringLiteral("SALIDA\r\nRESULTADOS\r\nFONDOS\r\nComprueba\r\n¡MUY BIEN!\r\nREPASA\r\n"
+                                                     "Suma\r\nResta\r\nMultiplicación\r\nDivisión\r\n¿Salir?\r\n");
         auto utf16 = [](const QString &s, bool little) { // with its byte-order mark
             return QByteArray(QStringEncoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(s));
         };
-        QTest::newRow("Windows-1252 as shipped") << cp1252Lines(lines.split("\r\n")) << "SALIDA" << "¡MUY BIEN!";
+        QTest::newRow("Windows-1252 as shipped") << cp1252Lines(lines.split("\r\n", Qt::SkipEmptyParts)) << "SALIDA" << "¡MUY BIEN!";
         QTest::newRow("UTF-8") << lines.toUtf8() << "SALIDA" << "¡MUY BIEN!";
         QTest::newRow("UTF-8 with a byte-order mark") << "\xEF\xBB\xBF" + lines.toUtf8() << "SALIDA" << "¡MUY BIEN!";
         QTest::newRow("UTF-16 little-endian") << utf16(lines, true) << "SALIDA" << "¡MUY BIEN!";
@@ -102,6 +107,7 @@ private slots:
         Form1 *f = loadMainWindow();
         QCOMPARE(f->Command8[0]->Caption(), leave);
         QCOMPARE(f->VerdictTexts[0], right);
+        QCOMPARE(f->Words.result, "Resultado"); // a line the file lacks keeps its default
         QElapsedTimer drawing;
         drawing.start();
         f->repaint();

@@ -150,11 +150,11 @@ def main():
         return
     os.makedirs(BUILD, exist_ok=True)
     subprocess.run(["cmake", "-S", ROOT, "-B", BUILD, "-DCMAKE_BUILD_TYPE=None", "-DCMAKE_CXX_FLAGS=-O1",
-                    "-DCUENTAS_TESTS=ON"], check=True, stdout=subprocess.DEVNULL)
+                    "-DCUENTAS_TESTS=ON", "-DCUENTAS_TEST_TIMEOUT=60"], check=True, stdout=subprocess.DEVNULL)
     if run(["cmake", "--build", ".", "-j", str(args.jobs)], 3600) != 0:
         sys.exit("the unchanged program does not build")
     env_ctest = ["env", "QT_QPA_PLATFORM=offscreen", "ctest", "-E", "^package$|_2x$", "--no-tests=error",
-                 "--stop-on-failure", "-j", str(args.jobs), "--timeout", "120"]
+                 "--stop-on-failure", "-j", str(args.jobs)]
     if run(env_ctest, 900) != 0:
         sys.exit("the unchanged program fails its tests")
     killed = survived = broken = 0

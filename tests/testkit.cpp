@@ -14,10 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QHash>
 #include <QStringEncoder>
 #include <cmath>
@@ -67,12 +64,6 @@ void TestData::remove(const QString &relative) const
         QDir(fi.filePath()).removeRecursively();
     else
         QFile::remove(fi.filePath());
-}
-
-void TestData::rename(const QString &relative, const QString &newName) const
-{
-    const QFileInfo fi(path(relative));
-    QFile::rename(fi.filePath(), fi.dir().filePath(newName));
 }
 
 void TestData::write(const QString &relative, const QByteArray &bytes) const
@@ -227,24 +218,6 @@ QStringList resultsLines()
 
 QString lastLine() { return resultsLines().value(resultsLines().size() - 1); }
 
-void answerNextMessageBox(bool yes, QString *title, QString *text, bool *yesIsDefault)
-{
-    QTimer::singleShot(0, [=] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            qWarning("no message box to answer");
-            return;
-        }
-        if (title)
-            *title = box->windowTitle();
-        if (text)
-            *text = box->text();
-        if (yesIsDefault)
-            *yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
-        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-    });
-}
-
 double contrast(QRgb a, QRgb b)
 {
     auto lum = [](QRgb c) {
@@ -256,6 +229,22 @@ double contrast(QRgb a, QRgb b)
     };
     const double la = lum(a), lb = lum(b);
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QString cells(const ControlArray<CommandButton> &row)
+{
+    QString s;
+    for (CommandButton *c : row)
+        if (c->Visible()) {
+            const Verdict v = c->verdict();
+            s += (c->Caption().isEmpty() ? QStringLiteral(".") : c->Caption()) +
+                 (c->BackColor() == vb::Blue && v == Verdict::Right    ? 'b'
+                  : c->BackColor() == vb::Red && v == Verdict::Wrong   ? 'r'
+                  : c->BackColor() == vb::White && v == Verdict::None ? 'w'
+                  : c->BackColor() == 0xFFFF80                         ? 'c'
+                                                                       : '?');
+        }
+    return s;
 }
 
 QRgb pictureColour(const Form *f)

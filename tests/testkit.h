@@ -3,6 +3,8 @@
 // windows as a child does: clicks, keys, and what a screen reader hears.
 #pragma once
 
+#include "ui/form.h"
+
 #include <QAccessible>
 #include <QByteArray>
 #include <QColor>
@@ -12,7 +14,7 @@
 #include <QVector>
 #include <memory>
 
-class Form;
+class CommandButton;
 class Form1;
 class QWidget;
 
@@ -24,7 +26,6 @@ public:
     ~TestData();
     QString path(const QString &relative) const;
     void remove(const QString &relative) const;
-    void rename(const QString &relative, const QString &newName) const;
     void write(const QString &relative, const QByteArray &bytes) const;
     // Empties the background folder and puts solid pictures of these colours in
     // it, named so that name order is their order.
@@ -61,9 +62,10 @@ QAccessible::Role role(QObject *control);
 QStringList &announcements();
 void listenForAnnouncements();
 
-// Answers the next modal message box with the button of this role; returns
-// (through the pointers) its title and text.
-void answerNextMessageBox(bool yes, QString *title = nullptr, QString *text = nullptr, bool *yesIsDefault = nullptr);
+// The visible cells of a row, in the row's order, as the child sees them: each
+// one's digit ("." when empty) and a letter for its colour and mark: b blue with
+// a tick, r red with a cross, w white and unmarked, c light cyan, ? another.
+QString cells(const ControlArray<CommandButton> &row);
 
 // The colour of a window's background at one pixel (0 when it has none).
 QRgb pictureColour(const Form *f);

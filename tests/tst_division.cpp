@@ -6,6 +6,7 @@
 #include "windows/division/form2.h"
 #include "windows/forms.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -24,26 +25,7 @@ Form2 *openDivision()
 void tick(Form2 *f) { emit f->Timer1->tick(); }
 
 // The captions of the visible cells of a row, "." for one without a caption.
-QString shown(const ControlArray<CommandButton> &a)
-{
-    QString s;
-    for (CommandButton *b : a)
-        if (b->Visible())
-            s += b->Caption().isEmpty() ? QStringLiteral(".") : b->Caption();
-    return s;
-}
-
-// The visible cells of a row: each one's caption ("." without one) and colour:
-// w white, c light cyan (brought down or right), r red (wrong).
-QString cells(const ControlArray<CommandButton> &a)
-{
-    QString s;
-    for (CommandButton *b : a)
-        if (b->Visible())
-            s += (b->Caption().isEmpty() ? QStringLiteral(".") : b->Caption()) +
-                 (b->BackColor() == vb::White ? 'w' : b->BackColor() == 0xFFFF80 ? 'c' : b->BackColor() == vb::Red ? 'r' : '?');
-    return s;
-}
+QString shown(const ControlArray<CommandButton> &a) { return cells(a).remove(QRegularExpression("[a-z?]")); }
 
 // The lights switched on: "g" green with a tick, "r" red with a cross ("?" anything else).
 QString lights(Form2 *f)
@@ -106,65 +88,42 @@ class TestDivision : public FreshProgramTest
     Q_OBJECT
 
 private slots:
-    void loadState()
+    void starting_data()
     {
-        Random::setSource([] { return 0.9999; }); // the load draws 9999 : 9
-        Form2 *f = openDivision();
-        QCOMPARE(f->geometry(), forms().form1()->geometry());
-        QCOMPARE(f->Picture().cacheKey(), forms().form1()->Picture().cacheKey());
-        QCOMPARE(f->Label1->Caption() + " " + shown(f->Command1) + shown(f->Command2), QStringLiteral("9999 : 9 99999"));
-        QVERIFY(f->Level == 0 && f->Command3->isEnabled() && f->Command4->isEnabled() && !f->Command9->Visible());
-        for (const auto *row : {&f->Command5, &f->Command6, &f->Command7, &f->Command8, &f->Command11, &f->Command12})
-            QCOMPARE(shown(*row), QString());
-        QCOMPARE(lights(f) + f->Command3->Caption() + QString::number(f->Timer1->Interval()), QStringLiteral("Empezar500"));
-        QCOMPARE(f->focusWidget(), f->Command3);
-        click(f->Command3); // the first start works the division on screen
-        QCOMPARE(f->Label1->Caption() + " " + f->Text1[0]->Text() + f->Text1[3]->Text(), QStringLiteral("9999 : 9 11"));
-    }
-
-    void levels_data()
-    {
-        // Every digit the new level shows is drawn fresh, at its lowest or highest.
-        QTest::addColumn<int>("presses");
+        // A division drawn by the level button, every digit at its lowest or highest, or one set;
+        // Empezar then works it without drawing again, and opens its first step.
+        QTest::addColumn<int>("presses"); // of the level button
         QTest::addColumn<double>("r");
         QTest::addColumn<QString>("division");
-        QTest::newRow("level 1, lowest") << 1 << 0.0 << "10000 : 20";
-        QTest::newRow("level 2, highest") << 2 << 0.9999 << "999999 : 999";
-        QTest::newRow("back to level 0") << 3 << 0.9999 << "9999 : 9";
+        QTest::addColumn<QString>("start"); // the first remainder row, the quotient and the arrows shown; the expected quotient
+        QTest::newRow("as loaded, at its highest") << 0 << 0.9999 << "9999 : 9" << "- - .(0) 1111";
+        QTest::newRow("level 1, lowest") << 1 << 0.0 << "10000 : 20" << "--- - .(2) 500-";
+        QTest::newRow("level 2, highest") << 2 << 0.9999 << "999999 : 999" << "--- - .(2) 1001";
+        QTest::newRow("back to level 0") << 3 << 0.9999 << "9999 : 9" << "- - .(0) 1111";
+        QTest::newRow("1234 : 7") << 0 << 0.0 << "1234 : 7" << "-- - .(1) 176-";
+        QTest::newRow("7000 : 7, equal is enough") << 0 << 0.0 << "7000 : 7" << "- - .(0) 1000";
+        QTest::newRow("123456 : 200") << 0 << 0.0 << "123456 : 200" << "---- - .(3) 617-";
     }
-    void levels()
+    void starting()
     {
         QFETCH(int, presses);
         QFETCH(double, r);
         QFETCH(QString, division);
-        Form2 *f = openDivision();
+        QFETCH(QString, start);
         Random::setSource([r] { return r; });
+        Form2 *f = openDivision();
+        QCOMPARE(f->focusWidget(), f->Command3);
         clickTimes(f->Command4, presses);
         QCOMPARE(f->Level, presses % 3);
+        if (f->Label1->Caption() != division)
+            f->ShowDivision(division.section(" : ", 0, 0), division.section(" : ", 1, 1));
         QCOMPARE(shown(f->Command1) + " : " + shown(f->Command2) + "/" + f->Label1->Caption(), division + "/" + division);
+        QVERIFY(f->Command3->isEnabled() && f->Command4->isEnabled() && !f->Command9->Visible());
+        QCOMPARE(lights(f) + f->Command3->Caption() + shown(f->Command5) + shown(f->Command11) + shown(f->Command12), "Empezar");
         Random::setSource([] { return 0.5; });
-        click(f->Command3); // works the division shown, without drawing again
+        click(f->Command3);
         QCOMPARE(f->Label1->Caption(), division);
         QVERIFY(!f->Command3->isEnabled() && !f->Command4->isEnabled());
-        const QStringList parts = division.split(" : ");
-        QCOMPARE(f->Text1[0]->Text(), QString::number(parts[0].toInt() / parts[1].toInt()).left(1));
-    }
-
-    void firstGroup_data()
-    {
-        QTest::addColumn<QString>("division");
-        QTest::addColumn<QString>("start"); // the first remainder row, the quotient and the arrows shown; the expected quotient
-        QTest::newRow("1234 : 7") << "1234 7" << "-- - .(1) 176-";
-        QTest::newRow("7000 : 7, equal is enough") << "7000 7" << "- - .(0) 1000";
-        QTest::newRow("123456 : 200") << "123456 200" << "---- - .(3) 617-";
-    }
-    void firstGroup()
-    {
-        QFETCH(QString, division);
-        QFETCH(QString, start);
-        Form2 *f = openDivision();
-        f->ShowDivision(division.section(' ', 0, 0), division.section(' ', 1, 1));
-        click(f->Command3);
         int arrow = 0;
         while (!f->Command12[arrow]->Visible())
             ++arrow;
@@ -325,38 +284,6 @@ private slots:
         QCOMPARE(QList<int>({again->Level, int(shown(again->Command1).size()), again->RightCount + again->WrongCount + again->DivisionsWrong}),
                  QList<int>({0, 4, 0}));
         QVERIFY(again->Command3->isEnabled());
-    }
-
-    void damagedData_data()
-    {
-        QTest::addColumn<QStringList>("removed");
-        QTest::addColumn<QByteArray>("language"); // replaces the file unless null
-        QTest::addColumn<QString>("ending");      // of the line, and the percentage box
-        QTest::newRow("no language file") << QStringList{"/idioma/formulariodivision.txt"} << QByteArray() << " **  ** 100 % ";
-        QTest::newRow("short language file")
-            << QStringList{} << cp1252Lines({"SALIR", "RESULTADOS", "FONDOS", "NIVEL", "Empezar", "Fin", "bien"}) << " **  ** 100 % bien";
-        QTest::newRow("no animations, no sounds") << QStringList{"/gifs/si.gif", "/gifs/no.gif", "/sonidos"} << QByteArray()
-                                                  << " ** ¡MUY BIEN! ** 100 % bien";
-    }
-    void damagedData()
-    {
-        QFETCH(QStringList, removed);
-        QFETCH(QByteArray, language);
-        QFETCH(QString, ending);
-        for (const QString &r : removed)
-            data->remove(r);
-        if (!language.isNull())
-            data->write("/idioma/formulariodivision.txt", language);
-        Form2 *f = openDivision();
-        // numbered on from the other windows' lines
-        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
-        addResultsLine(ExerciseKind::Addition, false, "Suma: 4 + 4 <> 0 ** REPASA **");
-        f->ShowDivision("1234", "7");
-        click(f->Command3);
-        work(f, Right1234 + " F");
-        QCOMPARE(lastLine() + " " + f->Command10[0]->Caption(), "3. DIVISIÓN 1234 : 7 = 176 + RESTO - 2" + ending);
-        QCOMPARE(f->Command13[0]->Caption(), QStringLiteral("SALIR"));
-        QCOMPARE(spoken(f->Command12[1]), QStringLiteral("Bajar la cifra 3")); // names stay in Spanish
     }
 };
 

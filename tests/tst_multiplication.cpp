@@ -39,22 +39,6 @@ void writeRow(Form3 *f, Row row, const QString &digits)
     }
 }
 
-// The visible cells of a row, units first: each cell's digit ("." when empty) and
-// its colour and mark: "b" blue with a tick, "r" red with a cross, "w" white.
-QString cells(Form3 *f, Row row)
-{
-    QString s;
-    for (CommandButton *c : f->Cells(row))
-        if (c->Visible()) {
-            s += c->Caption().isEmpty() ? QStringLiteral(".") : c->Caption();
-            s += c->BackColor() == vb::Blue && c->verdict() == Verdict::Right   ? 'b'
-                 : c->BackColor() == vb::Red && c->verdict() == Verdict::Wrong  ? 'r'
-                 : c->BackColor() == vb::White && c->verdict() == Verdict::None ? 'w'
-                                                                                : '?';
-        }
-    return s;
-}
-
 // Writes the rows ("115 092 1035": row 1, row 2, the result, highest digit
 // first, "_" a cell left empty), notes a carry, and presses check button k;
 // says what the child sees: the three rows, the animation and the last line.
@@ -65,12 +49,12 @@ QString check(Form3 *f, const QString &rows, int k)
         writeRow(f, row, written.value(int(row)).replace('_', ' '));
     clickTimes(f->Command9[0], 3);
     click(f->Command7[k]);
-    return QStringLiteral("%1 %2 %3 %4 %5").arg(cells(f, Row::First), cells(f, Row::Second), cells(f, Row::Result),
+    return QStringLiteral("%1 %2 %3 %4 %5").arg(cells(f->Cells(Row::First)), cells(f->Cells(Row::Second)), cells(f->Cells(Row::Result)),
                                                   QFileInfo(f->Vorlando1->file()).fileName(), lastLine());
 }
 
 // The colours alone, units first.
-QString colours(Form3 *f, Row row) { return cells(f, row).remove(QRegularExpression("[0-9.]")); }
+QString colours(Form3 *f, Row row) { return cells(f->Cells(row)).remove(QRegularExpression("[0-9.]")); }
 
 int visible(const ControlArray<CommandButton> &a)
 {
@@ -87,29 +71,21 @@ class TestMultiplication : public FreshProgramTest
     Q_OBJECT
 
 private slots:
-    void loadState()
+    void drawsAndSizes()
     {
+        // Opened over the main window, every draw at its highest: empty cells and carries, the keyboard on the first cell.
         loadMainWindow();
         Random::setSource([] { return 0.9999; });
         Form3 *f = forms().form3();
         f->Show();
-        Form1 *main = forms().form1();
-        QCOMPARE(f->geometry(), main->geometry());
-        QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(99999, 99)); // every draw at its highest
-        for (CommandButton *carry : f->Command9)
-            QVERIFY(carry->Visible() && carry->Caption().isEmpty()); // empty, not "0"
-        QCOMPARE(cells(f, Row::First) + cells(f, Row::Second) + cells(f, Row::Result), QStringLiteral(".w").repeated(19));
+        QCOMPARE(f->geometry(), forms().form1()->geometry());
+        QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(99999, 99));
+        QCOMPARE(cells(f->Command9) + cells(f->Cells(Row::First)) + cells(f->Cells(Row::Second)) + cells(f->Cells(Row::Result)),
+                 QStringLiteral(".?").repeated(4) + QStringLiteral(".w").repeated(19)); // carries on the window's colour
         QVERIFY(f->Line4->Visible() && f->Command7[2]->isEnabled());
         QCOMPARE(f->focusWidget(), f->Command4[0]);
-        // at their lowest: 1 for the multiplicand's digits, 2 for the multiplier's
+        // The size button: 2, 3, 4, 5 and again 2 digits, every draw at its lowest.
         Random::setSource([] { return 0.0; });
-        click(f->Command3[0]);
-        QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(11, 22));
-    }
-
-    void sizes()
-    {
-        Form3 *f = startMultiplication(12345, 23);
         for (int digits : {2, 3, 4, 5, 2}) {
             Sound::requests().clear();
             click(f->Command3[0]);
@@ -117,7 +93,7 @@ private slots:
                      QList<int>({digits, digits + 1, digits + 1, digits + 2, digits - 1}));
             QCOMPARE(f->Line1->X1(), f->WorkingCell(Row::First, digits)->Left());
             QCOMPARE(f->Line4->X1(), f->WorkingCell(Row::Result, digits + 1)->Left());
-            QCOMPARE(QString::number(f->Multiplicand).size(), digits);
+            QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(QString(digits, '1').toInt(), 22));
             QCOMPARE(Sound::requests(), QStringList{"/sonidos/operacion.wav"});
         }
     }
@@ -208,6 +184,9 @@ private slots:
         Form3 *f = startMultiplication(79169, 54);
         QCOMPARE(focused(f), QStringLiteral("Fila 1, unidades"));
         QCOMPARE(spoken(f->focusWidget(), QAccessible::Description), QStringLiteral("79169 X 54"));
+        // a picture-only button says what it does, to the eye too; a caption says it already
+        QCOMPARE(f->Command7[1]->toolTip() + "/" + f->Command3[0]->toolTip(), "Comprobar la fila 2/" + spoken(f->Command3[0]));
+        QVERIFY(f->Command3[0]->toolTip().startsWith("Otra multiplicación") && f->Command8[0]->toolTip().isEmpty());
         int presses = 0;
         auto press = [&](const QString &k) {
             keys(f, k);
@@ -233,15 +212,6 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(forms().form1()));
     }
 
-    void picturesSayWhatTheyDo()
-    {
-        Form3 *f = startMultiplication(23, 45);
-        QCOMPARE(f->Command7[1]->toolTip(), QStringLiteral("Comprobar la fila 2"));
-        QCOMPARE(f->Command3[0]->toolTip(), spoken(f->Command3[0]));
-        QVERIFY(f->Command3[0]->toolTip().startsWith("Otra multiplicación"));
-        QCOMPARE(f->Command8[0]->toolTip(), QString()); // a caption says it already
-    }
-
     void leavingKeepsClosingReloads()
     {
         Form3 *f = startMultiplication(23, 45);
@@ -255,36 +225,6 @@ private slots:
         Form3 *again = forms().form3();
         QCOMPARE(again->MultiplicandLastIndex, 4);
         QVERIFY(again->WorkingCell(Row::First, 0)->Caption().isEmpty());
-    }
-
-    void damagedData_data()
-    {
-        QTest::addColumn<QStringList>("removed");
-        QTest::addColumn<QByteArray>("language"); // replaces the file unless empty
-        QTest::addColumn<QString>("line");
-        QTest::newRow("no language file") << QStringList{"/idioma/formulariomulti.txt"} << QByteArray() << "2. 23 X 45 =  ?  **  **";
-        QTest::newRow("short language file") << QStringList{} << cp1252Lines({"SALIR", "RESULTADOS"}) << "2. 23 X 45 =  ?  **  **";
-        QTest::newRow("no animations, no sounds") << QStringList{"/gifs/acierto.gif", "/gifs/fallo.gif", "/sonidos"}
-                                                  << QByteArray() << "2. Multiplicación: 23 X 45 =  ?  ** REPASA **";
-    }
-    void damagedData()
-    {
-        QFETCH(QStringList, removed);
-        QFETCH(QByteArray, language);
-        QFETCH(QString, line);
-        for (const QString &r : removed)
-            data->remove(r);
-        if (!language.isEmpty())
-            data->write("/idioma/formulariomulti.txt", language);
-        Form3 *f = startMultiplication(23, 45);
-        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"); // numbered on from the others
-        click(f->Command7[1]); // row 2 alone writes nothing
-        click(f->Command7[2]);
-        QCOMPARE(colours(f, Row::Result), QStringLiteral("rrbr")); // empty cells read as 0: the 0 of 1035 is right
-        QCOMPARE(resultsLines().size(), 2);
-        QCOMPARE(lastLine(), line);
-        QCOMPARE(f->Command8[0]->Caption(), QStringLiteral("SALIR"));
-        QCOMPARE(spoken(f->Command7[2]), QStringLiteral("Comprobar el resultado")); // names stay in Spanish
     }
 };
 

@@ -9,7 +9,6 @@
 #include "windows/forms.h"
 #include "windows/results/form5.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>

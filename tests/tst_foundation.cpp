@@ -20,7 +20,6 @@
 #include <QStringEncoder>
 #include <QTest>
 #include <QVector3D>
-#include <cmath>
 
 namespace {
 
@@ -282,14 +281,13 @@ private slots:
         click(f->Command5);
         QCOMPARE(heard(), QStringList({"Resultado, decenas", "1", "bien"}));
         QCOMPARE(QAccessible::queryAccessibleInterface(tens)->textInterface()->text(0, 1), QStringLiteral("1"));
-        QCOMPARE(spoken(f->Command3[0], QAccessible::Description), QStringLiteral("mal"));
         // a command is a push button, pressed through its action too
         QCOMPARE(role(f->Command8[1]), QAccessible::Button);
         forms().form5()->hide();
         QAccessible::queryAccessibleInterface(f->Command8[1])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(forms().form5()->isVisible());
-        QCOMPARE(role(f->Image1[0]), QAccessible::Button);
-        QCOMPARE(role(forms().form4()->Image1), QAccessible::Graphic); // a picture without a handler is only a picture
+        // a picture with a handler is a button; one without is only a picture
+        QVERIFY(role(f->Image1[0]) == QAccessible::Button && role(forms().form4()->Image1) == QAccessible::Graphic);
         click(f->Command1[0]);
         QCOMPARE(spoken(f->Label2[0]), QString("Divisor: ") + f->Label2[0]->Caption());
     }

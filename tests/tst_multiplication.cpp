@@ -56,13 +56,7 @@ QString check(Form3 *f, const QString &rows, int k)
 // The colours alone, units first.
 QString colours(Form3 *f, Row row) { return cells(f->Cells(row)).remove(QRegularExpression("[0-9.]")); }
 
-int visible(const ControlArray<CommandButton> &a)
-{
-    int n = 0;
-    for (CommandButton *c : a)
-        n += c->Visible();
-    return n;
-}
+int visible(const ControlArray<CommandButton> &a) { return int(std::count_if(a.begin(), a.end(), [](CommandButton *c) { return c->Visible(); })); }
 
 } // namespace
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <vector>
@@ -98,10 +99,16 @@ public:
     int count() const { return static_cast<int>(items_.size()); }
     const std::map<int, T *> &items() const { return items_; }
 
-    // for (CommandButton *b : Command3): every element, in index order.
+    // for (CommandButton *b : Command3): every element, in index order; the
+    // standard algorithms take it too.
     class iterator
     {
     public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = T *;
+        using difference_type = std::ptrdiff_t;
+        using pointer = T *const *;
+        using reference = T *;
         explicit iterator(typename std::map<int, T *>::const_iterator it) : it_(it) {}
         T *operator*() const { return it_->second; }
         iterator &operator++()

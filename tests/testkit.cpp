@@ -163,7 +163,11 @@ void listenForAnnouncements()
     announcements().clear();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *f = qobject_cast<Form *>(w))
-            QObject::connect(f, &Form::announced, [](const QString &text) { announcements() << text; });
+            QObject::connect(f, &Form::announced, [f] { // read from the window's notification, as a screen reader does
+                for (QWidget *n : f->findChildren<QWidget *>())
+                    if (role(n) == QAccessible::Notification)
+                        announcements() << spoken(n);
+            });
 }
 
 Form1 *loadMainWindow(const QString &player)

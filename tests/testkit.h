@@ -6,17 +6,10 @@
 #include "ui/form.h"
 
 #include <QAccessible>
-#include <QByteArray>
-#include <QColor>
-#include <QObject>
-#include <QString>
 #include <QTemporaryDir>
-#include <QVector>
 #include <memory>
 
-class CommandButton;
 class Form1;
-class QWidget;
 
 // A copy of data/ that the program reads instead of the folder beside the executable.
 class TestData

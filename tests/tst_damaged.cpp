@@ -61,6 +61,7 @@ private slots:
         QTest::newRow("an odd-sized chunk, padded, before the data")
             << wave(8000, 8000, 1, "WAVE", QByteArray("LIST\x03\0\0\0abc\0", 12)) << true;
         QTest::newRow("header only") << wave(8000, 8000).left(30) << false;
+        QTest::newRow("a format and no samples") << wave(8000, 8000).left(36) << false;
         QTest::newRow("random bytes") << QByteArray(5000, '\xA7') << false;
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("a long clip, 6 MB") << wave(6'000'000, 6'000'000) << false;

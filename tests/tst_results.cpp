@@ -3,9 +3,7 @@
 #include "testkit.h"
 
 #include "windows/column/form1.h"
-#include "windows/division/form2.h"
 #include "windows/forms.h"
-#include "windows/multiplication/form3.h"
 #include "windows/results/form5.h"
 
 #include <QAction>

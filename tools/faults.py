@@ -9,8 +9,14 @@ They are drawn from the windows' rules, checks, finishing steps and results
 lines, the language reader and the sound check.
 
 Usage: tools/faults.py [--sample N] [--seed S] [--list] [--jobs J] [files…]
+       tools/faults.py --replay LOG   (the faults of an earlier run, on today's code)
 Builds in build-faults/ (tests on, no package check), restores every file it
 touched, and writes what survived to build-faults/survivors.txt.
+
+--replay reads the output of an earlier run (or a survivors.txt), finds each
+fault's line in today's code, by its text, in the same file or any other under
+src/, seeds it again and says whether it is caught now; a fault whose line is
+gone from the code is counted apart.
 """
 import argparse
 import glob
@@ -123,6 +129,37 @@ def faults(path):
     return found
 
 
+ENTRY = re.compile(r"^(?:\[\d+/\d+\] (?P<verdict>[^:]+): )?(?P<path>\S+):\d+ \[(?P<kind>[^\]]+)\] (?P<old>.*?)  =>  (?P<new>.*)$")
+
+
+def replayed(log):
+    """The faults of an earlier run that built, found again in today's code."""
+    sources = [os.path.relpath(f, ROOT) for f in glob.glob(os.path.join(ROOT, "src/**/*.cpp"), recursive=True)]
+    found, gone = [], []
+    for entry in open(log, encoding="utf-8"):
+        m = ENTRY.match(entry.rstrip("\n"))
+        if not m or m["verdict"] == "does not build":
+            continue
+        before = m["verdict"] or "NOT CAUGHT"
+        kind, old, new = m["kind"], m["old"].strip(), m["new"].strip()
+        hit = None
+        for rel in [m["path"]] + [r for r in sources if r != m["path"]]:
+            if not os.path.exists(os.path.join(ROOT, rel)):
+                continue
+            lines = open(os.path.join(ROOT, rel), encoding="utf-8").read().split("\n")
+            for i, line in enumerate(lines):
+                if line.strip() != old or (kind == "swapped" and (i + 1 >= len(lines) or lines[i + 1].strip() != new)):
+                    continue
+                indent = line[: len(line) - len(line.lstrip())]
+                change = {i: lines[i + 1], i + 1: line} if kind == "swapped" else {i: indent + new}
+                hit = (rel, i, change, kind, old, new, before)
+                break
+            if hit:
+                break
+        (found if hit else gone).append(hit or (m["path"], kind, old, new, before))
+    return found, gone
+
+
 def run(cmd, timeout):
     try:
         return subprocess.run(cmd, cwd=BUILD, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout).returncode
@@ -136,15 +173,22 @@ def main():
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--list", action="store_true")
     ap.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    ap.add_argument("--replay", metavar="LOG")
     ap.add_argument("files", nargs="*")
     args = ap.parse_args()
-    files = [os.path.abspath(f) for f in args.files] or default_files()
-    every = [f for path in files for f in faults(path)]
-    chosen = every
-    if args.sample and args.sample < len(every):
-        chosen = sorted(random.Random(args.seed).sample(every, args.sample), key=lambda f: (f[0], f[1]))
+    if args.replay:
+        chosen, gone = replayed(args.replay)
+        for path, kind, old, new, before in gone:
+            print(f"gone ({before}): {path} [{kind}] {old}  =>  {new}")
+        every = chosen
+    else:
+        files = [os.path.abspath(f) for f in args.files] or default_files()
+        every = [f + (None,) for path in files for f in faults(path)]
+        chosen = every
+        if args.sample and args.sample < len(every):
+            chosen = sorted(random.Random(args.seed).sample(every, args.sample), key=lambda f: (f[0], f[1]))
     if args.list:
-        for rel, i, _, kind, old, new in chosen:
+        for rel, i, _, kind, old, new, _ in chosen:
             print(f"{rel}:{i + 1} [{kind}] {old}  =>  {new}")
         print(f"{len(chosen)} of {len(every)} faults")
         return
@@ -158,8 +202,9 @@ def main():
     if run(env_ctest, 900) != 0:
         sys.exit("the unchanged program fails its tests")
     killed = survived = broken = 0
+    was = {"caught": [0, 0], "NOT CAUGHT": [0, 0]}  # replay: [caught now, of]
     report = open(os.path.join(BUILD, "survivors.txt"), "w")
-    for n, (rel, i, change, kind, old, new) in enumerate(chosen, 1):
+    for n, (rel, i, change, kind, old, new, before) in enumerate(chosen, 1):
         path = os.path.join(ROOT, rel)
         original = open(path, encoding="utf-8").read()
         lines = original.split("\n")
@@ -180,10 +225,17 @@ def main():
                 report.flush()
         finally:
             open(path, "w", encoding="utf-8").write(original)
-        print(f"[{n}/{len(chosen)}] {verdict}: {rel}:{i + 1} [{kind}] {old}  =>  {new}", flush=True)
+        if before in was and verdict != "does not build":
+            was[before][0] += verdict == "caught"
+            was[before][1] += 1
+        then = f" (was {before})" if before else ""
+        print(f"[{n}/{len(chosen)}] {verdict}{then}: {rel}:{i + 1} [{kind}] {old}  =>  {new}", flush=True)
     run(["cmake", "--build", ".", "-j", str(args.jobs)], 1800)
     total = killed + survived
     print(f"caught {killed} of {total} faults that build ({100 * killed / max(1, total):.1f} %); {broken} did not build")
+    if args.replay:
+        print(f"caught before: {was['caught'][0]} of {was['caught'][1]} caught now; "
+              f"not caught before: {was['NOT CAUGHT'][0]} of {was['NOT CAUGHT'][1]} caught now; {len(gone)} gone from the code")
 
 
 if __name__ == "__main__":

@@ -123,10 +123,6 @@ int Form::Left() const { return static_cast<int>(vb::toTwips(pos().x())); }
 
 int Form::Top() const { return static_cast<int>(vb::toTwips(pos().y())); }
 
-void Form::setLeft(int twips) { MoveTo(twips, Top()); }
-
-void Form::setTop(int twips) { MoveTo(Left(), twips); }
-
 void Form::MoveTo(int leftTwips, int topTwips) { move(vb::toPixels(leftTwips), vb::toPixels(topTwips)); }
 
 void Form::setSize(int widthTwips, int heightTwips)
@@ -175,8 +171,6 @@ void Form::announce(const QString &text)
     announcement_->say(text);
     emit announced(text);
 }
-
-QString Form::lastAnnouncement() const { return announcement_->text(); }
 
 void Form::setVerdictWords(const QString &right, const QString &wrong)
 {
@@ -228,7 +222,6 @@ Announcement::Announcement(QWidget *parent) : QWidget(parent)
 
 void Announcement::say(const QString &text)
 {
-    text_ = text;
     setProperty("announcement", text);
     hide();
     show();

@@ -140,8 +140,6 @@ public:
     int Top() const;
     int Width() const { return width_; }
     int Height() const { return height_; }
-    void setLeft(int twips);
-    void setTop(int twips);
     void MoveTo(int leftTwips, int topTwips);
     void setSize(int widthTwips, int heightTwips);
     // Places the window in the middle of the screen.
@@ -193,7 +191,6 @@ public:
 
     // Says a verdict aloud through a screen reader (the window's notification).
     void announce(const QString &text);
-    QString lastAnnouncement() const;
     // The words a screen reader says for a right and a wrong digit.
     QString verdictWord(Verdict v) const { return v == Verdict::Right ? rightWord_ : wrongWord_; }
     void setVerdictWords(const QString &right, const QString &wrong);
@@ -293,11 +290,7 @@ class Announcement : public QWidget
     Q_OBJECT
 public:
     explicit Announcement(QWidget *parent);
-    QString text() const { return text_; }
     void say(const QString &text);
-
-private:
-    QString text_;
 };
 
 // Screen size in twips.

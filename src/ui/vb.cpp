@@ -18,12 +18,6 @@ QRect toPixels(int left, int top, int width, int height)
 
 QColor toQColor(Colour bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
-Colour fromQColor(const QColor &c)
-{
-    return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) |
-           (static_cast<Colour>(c.blue()) << 16);
-}
-
 Colour paletteColour(int entry)
 {
     static constexpr std::array<Colour, 16> palette = {

@@ -18,7 +18,6 @@ QRect toPixels(int left, int top, int width, int height);
 // Colours are kept as 24-bit values with red in the low byte.
 using Colour = std::uint32_t;
 QColor toQColor(Colour bgr);
-Colour fromQColor(const QColor &c);
 
 constexpr Colour Green = 0x00FF00;
 constexpr Colour Blue = 0xFF0000;

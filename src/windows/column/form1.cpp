@@ -117,10 +117,7 @@ void Form1::Form_Load()
     Command1[1]->setBackColor(vb::Blue);
     Command1[2]->setBackColor(vb::Green);
     Command1[3]->setBackColor(vb::Green);
-    for (int k = 2; k >= 1; --k) {
-        Command10[k]->setTop(Label1[k]->Top() - Command10[1]->Height());
-        Command10[k]->setLeft(Label1[k]->Left() + 200);
-    }
+    PlaceCarryBoxes(Op::Addition);
     forms().form5()->Show(false); // beside this window, which keeps the keyboard
 }
 
@@ -153,6 +150,22 @@ void Form1::ShowExercise(const Exercise &e)
     NameOperandDigits();
 }
 
+// The carry boxes stand over the first row's tens and hundreds; in a
+// subtraction, at the foot of the second row's. A division has none.
+void Form1::PlaceCarryBoxes(Op op)
+{
+    const int boxHeight = Command10[1]->Height();
+    for (int k = 2; k >= 1; --k) {
+        if (op == Op::Addition || op == Op::Multiplication) {
+            Command10[k]->setTop(Label1[k]->Top() - boxHeight);
+            Command10[k]->setLeft(Label1[k]->Left() + 200);
+        } else if (op == Op::Subtraction) {
+            Command10[k]->setTop(Label2[k]->Top() + Label2[k]->Height() - boxHeight - 200);
+            Command10[k]->setLeft(Label2[k]->Left() + Label2[k]->Width() - 50);
+        }
+    }
+}
+
 void Form1::Command1_Click(int Index)
 {
     if (Index < Command1.LBound() || Index > Command1.UBound())
@@ -163,16 +176,7 @@ void Form1::Command1_Click(int Index)
     for (auto [i, b] : Command1.items())
         b->setBackColor(i == Index ? vb::Blue : vb::Green);
 
-    const int boxHeight = Command10[1]->Height();
-    for (int k = 2; k >= 1; --k) {
-        if (Index == 1 || Index == 3) {
-            Command10[k]->setTop(Label1[k]->Top() - boxHeight);
-            Command10[k]->setLeft(Label1[k]->Left() + 200);
-        } else if (Index == 2) {
-            Command10[k]->setTop(Label2[k]->Top() + Label2[k]->Height() - boxHeight - 200);
-            Command10[k]->setLeft(Label2[k]->Left() + Label2[k]->Width() - 50);
-        }
-    }
+    PlaceCarryBoxes(static_cast<Op>(Index));
     Line1->setVisible(Index != 0);
     Line2->setVisible(Index == 1);
     Line3->setVisible(Index == 1 || Index == 2);

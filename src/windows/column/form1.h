@@ -103,6 +103,7 @@ private:
     static FormLayout design();
     std::vector<Language::Line> texts();
     void DrawExercise();
+    void PlaceCarryBoxes(Op op);
     void NewExercise();
     void CheckAnswer();
     void LockAnswerEntry();

@@ -91,7 +91,7 @@ private slots:
     {
         // A division drawn by the level button, every digit at its lowest or highest, or one set;
         // Empezar then works it without drawing again, and opens its first step.
-        QTest::addColumn<int>("presses"); // of the level button
+        QTest::addColumn<int>("presses"); // of the level button; -1: the division is set
         QTest::addColumn<double>("r");
         QTest::addColumn<QString>("division");
         QTest::addColumn<QString>("start"); // the first remainder row, the quotient and the arrows shown; the expected quotient
@@ -99,9 +99,10 @@ private slots:
         QTest::newRow("level 1, lowest") << 1 << 0.0 << "10000 : 20" << "--- - .(2) 500-";
         QTest::newRow("level 2, highest") << 2 << 0.9999 << "999999 : 999" << "--- - .(2) 1001";
         QTest::newRow("back to level 0") << 3 << 0.9999 << "9999 : 9" << "- - .(0) 1111";
-        QTest::newRow("1234 : 7") << 0 << 0.0 << "1234 : 7" << "-- - .(1) 176-";
-        QTest::newRow("7000 : 7, equal is enough") << 0 << 0.0 << "7000 : 7" << "- - .(0) 1000";
-        QTest::newRow("123456 : 200") << 0 << 0.0 << "123456 : 200" << "---- - .(3) 617-";
+        // set, not drawn
+        QTest::newRow("1234 : 7") << -1 << 0.0 << "1234 : 7" << "-- - .(1) 176-";
+        QTest::newRow("7000 : 7, equal is enough") << -1 << 0.0 << "7000 : 7" << "- - .(0) 1000";
+        QTest::newRow("123456 : 200") << -1 << 0.0 << "123456 : 200" << "---- - .(3) 617-";
     }
     void starting()
     {
@@ -112,10 +113,10 @@ private slots:
         Random::setSource([r] { return r; });
         Form2 *f = openDivision();
         QCOMPARE(f->focusWidget(), f->Command3);
-        clickTimes(f->Command4, presses);
-        QCOMPARE(f->Level, presses % 3);
-        if (f->Label1->Caption() != division)
+        if (presses < 0)
             f->ShowDivision(division.section(" : ", 0, 0), division.section(" : ", 1, 1));
+        clickTimes(f->Command4, std::max(presses, 0));
+        QCOMPARE(f->Level, division.section(" : ", 1, 1).size() - 1);
         QCOMPARE(shown(f->Command1) + " : " + shown(f->Command2) + "/" + f->Label1->Caption(), division + "/" + division);
         QVERIFY(f->Command3->isEnabled() && f->Command4->isEnabled() && !f->Command9->Visible());
         QCOMPARE(lights(f) + f->Command3->Caption() + shown(f->Command5) + shown(f->Command11) + shown(f->Command12), "Empezar");
@@ -241,6 +242,13 @@ private slots:
         QCOMPARE(lastLine(), QStringLiteral("1. DIVISIÓN 1234 : 7 = 176 + RESTO - 2 ** REPASA **"));
         QCOMPARE(f->focusWidget(), f->Command3);
         QCOMPARE(presses, 13);
+        // a level chosen after a finish: Empezar works the division it shows
+        Random::setSource([] { return 0.0; });
+        keys(f, "t_"); // NIVEL
+        QCOMPARE(f->Label1->Caption(), QStringLiteral("10000 : 20"));
+        Random::setSource([] { return 0.5; });
+        keys(f, "T_"); // Empezar
+        QCOMPARE(f->Label1->Caption() + "/" + focused(f), QStringLiteral("10000 : 20/Cociente, cifra 1"));
     }
 
     void aFlashIsGentleAndHoldsClicks()

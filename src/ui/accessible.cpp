@@ -181,6 +181,13 @@ void installAccessibility()
     Q_UNUSED(installed)
 }
 
+QString spokenWith(const QString &name, const QString &caption)
+{
+    if (name.isEmpty())
+        return caption;
+    return name.contains(QLatin1String("%1")) ? name.arg(caption) : name;
+}
+
 void accessibleNameChanged(QObject *control) { send(control, QAccessible::NameChanged); }
 
 void accessibleDescriptionChanged(QObject *control) { send(control, QAccessible::DescriptionChanged); }

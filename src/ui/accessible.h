@@ -5,12 +5,17 @@
 // each window has one notification that says the verdict of a check aloud.
 #pragma once
 
+#include <QString>
+
 class QObject;
-class QString;
 class QWidget;
 
 // Lets the program's controls answer with their own interfaces; once, before the first control.
 void installAccessibility();
+
+// What a screen reader calls a control: its spoken name with the caption put in
+// for "%1"; the caption itself when no name is given.
+QString spokenWith(const QString &name, const QString &caption);
 
 // Tells a screen reader that a control's name, description or digit changed.
 void accessibleNameChanged(QObject *control);

@@ -151,7 +151,6 @@ void drawTickOrCross(QPainter &p, const QRectF &r, Verdict v, qreal penWidth)
     p.restore();
 }
 
-
 // ---------------------------------------------------------------- CommandButton
 
 CommandButton::CommandButton(QWidget *parent) : Placed<QAbstractButton>(parent)
@@ -180,12 +179,7 @@ void CommandButton::setCaption(const QString &c)
     update();
 }
 
-QString CommandButton::spokenName() const
-{
-    if (spokenName_.isEmpty())
-        return text();
-    return spokenName_.contains(QLatin1String("%1")) ? spokenName_.arg(text()) : spokenName_;
-}
+QString CommandButton::spokenName() const { return spokenWith(spokenName_, text()); }
 
 void CommandButton::setSpokenName(const QString &name)
 {
@@ -304,13 +298,16 @@ QRectF CommandButton::captionExtent(const QFont &f) const
     return QFontMetricsF(f).tightBoundingRect(text()).adjusted(-m, -m, m, m);
 }
 
+// Where a judged cell's digit stands: below its mark.
+QRectF CommandButton::judgedCaptionArea() const { return QRectF(rect()).adjusted(2, markBounds().bottom() + 1, -2, -2); }
+
 // A judged cell's digit stands below its mark, whole, as large as fits there.
 QFont CommandButton::captionFont() const
 {
     QFont f = font();
     if (verdict_ == Verdict::None || text().isEmpty())
         return f;
-    const QRectF area = QRectF(rect()).adjusted(2, markBounds().bottom() + 1, -2, -2);
+    const QRectF area = judgedCaptionArea();
     const QRectF glyph = captionExtent(f);
     const qreal scale = std::min({1.0, area.width() / glyph.width(), area.height() / glyph.height()});
     if (scale < 1)
@@ -324,8 +321,7 @@ QRectF CommandButton::captionBounds() const
     const QRectF glyph = captionExtent(f);
     if (verdict_ == Verdict::None || text().isEmpty())
         return glyph.translated(QRectF(rect()).center() - glyph.center());
-    const QRectF area = QRectF(rect()).adjusted(2, markBounds().bottom() + 1, -2, -2);
-    return glyph.translated(area.center() - glyph.center());
+    return glyph.translated(judgedCaptionArea().center() - glyph.center());
 }
 
 void CommandButton::paintEvent(QPaintEvent *)

@@ -74,6 +74,7 @@ protected:
 private:
     void nameChanged();
     QFont captionFont() const;
+    QRectF judgedCaptionArea() const;
     qreal outlineWidth(const QFont &f) const;
     QRectF captionExtent(const QFont &f) const;
     vb::Colour back_ = vb::ButtonFace;

@@ -78,7 +78,7 @@ void Label::showCaption()
 {
     setText(singleLine_ ? fontMetrics().elidedText(caption_, Qt::ElideRight, contentsRect().width()) : caption_);
     setToolTip(text() != caption_ ? caption_ : QString());
-    setAccessibleName(spokenName_.isEmpty() ? caption_ : spokenName_.contains(QLatin1String("%1")) ? spokenName_.arg(caption_) : spokenName_);
+    setAccessibleName(spokenWith(spokenName_, caption_));
 }
 
 void Label::setSpokenName(const QString &name)

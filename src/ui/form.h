@@ -194,6 +194,11 @@ public:
     // The words a screen reader says for a right and a wrong digit.
     QString verdictWord(Verdict v) const { return v == Verdict::Right ? rightWord_ : wrongWord_; }
     void setVerdictWords(const QString &right, const QString &wrong);
+    // A verdict as a screen reader says it: these words, or the plain word when there are none.
+    QString verdictSaid(const QString &words, bool right) const
+    {
+        return !words.isEmpty() ? words : verdictWord(right ? Verdict::Right : Verdict::Wrong);
+    }
 
     // Gives the focus to the first of these that is shown and enabled.
     static void focusFirst(std::initializer_list<QWidget *> candidates);

@@ -319,16 +319,8 @@ void Form1::CheckAnswer()
     }
     addResultsLine(kindOf(Current.Operation), j.right,
                    Current.ResultsText(OperationNames[int(Current.Operation)], j) + verdictTail(verdict));
-    announce(VerdictSaid(j.right));
+    announce(verdictSaid(VerdictTexts[j.right ? 0 : 1], j.right));
     Sound::play(j.right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
-}
-
-// The verdict as a screen reader says it: the check button's words, or plain
-// words when the language file has none.
-QString Form1::VerdictSaid(bool right) const
-{
-    const QString &text = VerdictTexts[right ? 0 : 1];
-    return !text.isEmpty() ? text : right ? Words.right : Words.wrong;
 }
 
 void Form1::LockAnswerEntry()
@@ -390,7 +382,7 @@ void Form1::Timer1_Timer()
         Command5->setEnabled(false);
         if (!LastCheckRight) {
             Command5->setCaption(num(Current.ExpectedResult)); // the right answer, on the button
-            announce(VerdictSaid(false) + QStringLiteral(": ") + Command5->Caption());
+            announce(verdictSaid(VerdictTexts[1], false) + QStringLiteral(": ") + Command5->Caption());
         }
         Timer1->setEnabled(false);
         LockAnswerEntry();

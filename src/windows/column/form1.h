@@ -114,5 +114,4 @@ private:
     void WriteAnswerDigit(int Index, DigitKey key);
     void NameControls();
     void NameOperandDigits();
-    QString VerdictSaid(bool right) const;
 };

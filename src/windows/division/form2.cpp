@@ -255,10 +255,8 @@ void Form2::Command3_Click()
         if (FirstGroupDigits + row - 2 <= Command12.UBound())
             order.push_back(Command12[FirstGroupDigits + row - 2]);
     }
-    for (QWidget *w : {static_cast<QWidget *>(Command9), static_cast<QWidget *>(Command3), static_cast<QWidget *>(Command4)})
-        order.push_back(w);
-    for (QWidget *w : all(Command13))
-        order.push_back(w);
+    order.insert(order.end(), {Command9, Command3, Command4});
+    order.insert(order.end(), Command13.begin(), Command13.end());
     setFocusOrder(order);
 }
 
@@ -451,6 +449,7 @@ void Form2::Command9_Click()
     ShowPercentages();
 
     const bool faultless = WrongCount == 0;
+    const QString &verdict = VerdictWords[faultless ? 0 : 1];
     Sound::play(faultless ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
     Vorlando1->setFile(AppFolder::resource(faultless ? "/gifs/si.gif" : "/gifs/no.gif"));
     if (faultless)
@@ -460,9 +459,8 @@ void Form2::Command9_Click()
     addResultsLine(ExerciseKind::WrittenDivision, faultless,
                    QStringLiteral("DIVISIÓN ") + num(Dividend) + QStringLiteral(" : ") + num(Divisor) + QStringLiteral(" = ") +
                        num(Dividend / Divisor) + QStringLiteral(" + RESTO - ") + num(Dividend % Divisor) +
-                       verdictTail(VerdictWords[faultless ? 0 : 1]));
-    const QString &verdict = VerdictWords[faultless ? 0 : 1];
-    announce((!verdict.isEmpty() ? verdict : faultless ? Words.right : Words.wrong) + QLatin1Char(' ') + Command10[0]->Caption());
+                       verdictTail(verdict));
+    announce(verdictSaid(verdict, faultless) + QLatin1Char(' ') + Command10[0]->Caption());
 }
 
 // Says whether the step just checked was right.
@@ -477,16 +475,17 @@ void Form2::NameControls()
 {
     setAccessibleName(Words.window);
     setVerdictWords(Words.right, Words.wrong);
-    const QString comma = QStringLiteral(", ");
+    // "Dividendo, cifra 2": a number's digit, counted from the left.
+    auto digit = [this](const QString &number, int j) { return number + QStringLiteral(", ") + Words.digit + QLatin1Char(' ') + num(j + 1); };
     for (int j = 0; j <= Command1.UBound(); ++j)
-        Command1[j]->setSpokenName(Words.dividend + comma + Words.digit + QLatin1Char(' ') + num(j + 1) + QStringLiteral(": %1"));
+        Command1[j]->setSpokenName(digit(Words.dividend, j) + QStringLiteral(": %1"));
     for (int j = 0; j <= Command2.UBound(); ++j)
-        Command2[j]->setSpokenName(Words.divisor + comma + Words.digit + QLatin1Char(' ') + num(j + 1) + QStringLiteral(": %1"));
+        Command2[j]->setSpokenName(digit(Words.divisor, j) + QStringLiteral(": %1"));
     for (int row = 1; row <= 4; ++row)
         for (int j = 0; j <= RemainderRow(row).UBound(); ++j)
-            RemainderRow(row)[j]->setSpokenName(Words.remainder + QLatin1Char(' ') + num(row) + comma + Words.digit + QLatin1Char(' ') + num(j + 1));
+            RemainderRow(row)[j]->setSpokenName(digit(Words.remainder + QLatin1Char(' ') + num(row), j));
     for (int k = 0; k <= Command11.UBound(); ++k)
-        Command11[k]->setSpokenName(Words.quotient + comma + Words.digit + QLatin1Char(' ') + num(k + 1));
+        Command11[k]->setSpokenName(digit(Words.quotient, k));
     for (int j = 0; j <= Command12.UBound(); ++j)
         Command12[j]->setSpokenName(Words.bringDown + QLatin1Char(' ') + num(j + 2));
     for (int i = 0; i <= Shape1.UBound(); ++i)

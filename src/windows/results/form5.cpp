@@ -88,8 +88,14 @@ std::vector<Language::Line> Form5::texts()
              setAccessibleName(Label1->Caption());
              List1->setAccessibleName(Label1->Caption());
          }},
-        {2, [this](const QString &s) { Command1->setCaption(s), CopyAction->setText(s); }},
-        {3, [this](const QString &s) { Command2->setCaption(s), PrintAction->setText(s); }},
+        {2, [this](const QString &s) {
+             Command1->setCaption(s);
+             CopyAction->setText(s);
+         }},
+        {3, [this](const QString &s) {
+             Command2->setCaption(s);
+             PrintAction->setText(s);
+         }},
         {4, Language::into(Words.nothing)},
         {5, Language::into(Words.kinds[0])}, {6, Language::into(Words.kinds[1])}, {7, Language::into(Words.kinds[2])},
         {8, Language::into(Words.kinds[3])}, {9, Language::into(Words.kinds[4])}, {10, Language::into(Words.kinds[5])},
@@ -126,12 +132,13 @@ QStringList Form5::RecordLines() const
         return what + QStringLiteral(": ") + QString::number(r) + QLatin1Char(' ') + Words.right + QStringLiteral(", ") +
                QString::number(w) + QLatin1Char(' ') + Words.wrong;
     };
-    for (std::size_t k = 0; k < right.size(); ++k)
+    int allRight = 0, allWrong = 0;
+    for (std::size_t k = 0; k < right.size(); ++k) {
         if (right[k] + wrong[k] > 0)
             lines << tally(Words.kinds[k], right[k], wrong[k]);
-    int allRight = 0, allWrong = 0;
-    for (std::size_t k = 0; k < right.size(); ++k)
-        allRight += right[k], allWrong += wrong[k];
+        allRight += right[k];
+        allWrong += wrong[k];
+    }
     return lines << tally(Words.total, allRight, allWrong);
 }
 

@@ -201,13 +201,16 @@ void tourEveryWindow()
     Clock::setSecond(1);
     click(d->Command3);
     for (int step = 0; step < 3 && !d->Command9->Visible(); ++step)
-        for (CommandButton *arrow : d->Command12)
-            if (arrow->Visible() && arrow->isEnabled()) {
-                click(arrow);
-                break;
-            }
+        bringDown(d);
     click(d->Command9);
     forms().form5()->Command1_Click();
+}
+
+void bringDown(Form2 *d)
+{
+    for (CommandButton *arrow : d->Command12)
+        if (arrow->Visible() && arrow->isEnabled())
+            return click(arrow);
 }
 
 QStringList resultsLines()
@@ -219,7 +222,11 @@ QStringList resultsLines()
     return lines;
 }
 
-QString lastLine() { return resultsLines().value(resultsLines().size() - 1); }
+QString lastLine()
+{
+    const QStringList lines = resultsLines();
+    return lines.isEmpty() ? QString() : lines.last();
+}
 
 double contrast(QRgb a, QRgb b)
 {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Form1;
+class Form2;
 
 // A copy of data/ that the program reads instead of the folder beside the executable.
 class TestData
@@ -72,6 +73,8 @@ Form1 *loadMainWindow(const QString &player = QStringLiteral("Ana"));
 // answer, the backgrounds and the results, a long multiplication checked empty,
 // a long division brought down to Fin, and the teacher's copy. Four lines.
 void tourEveryWindow();
+// Clicks the arrow that brings the division's next digit down.
+void bringDown(Form2 *d);
 // The lines of the results list, and the last of them.
 QStringList resultsLines();
 QString lastLine();

@@ -54,11 +54,7 @@ QString work(Form2 *f, const QString &script)
                     clickTimes(f->RemainderCell(row, row + f->FirstGroupDigits - 2 - i),
                                digits[digits.size() - 1 - i].digitValue() == 0 ? 10 : digits[digits.size() - 1 - i].digitValue());
         } else if (step == "v") {
-            for (CommandButton *arrow : f->Command12)
-                if (arrow->Visible() && arrow->isEnabled()) {
-                    click(arrow);
-                    break;
-                }
+            bringDown(f);
         } else if (step.startsWith('Q')) {
             for (int k = 1; k < step.size(); ++k) {
                 clickTimes(f->Command11[k - 1], step[k].digitValue() == 0 ? 10 : step[k].digitValue());

@@ -1,6 +1,10 @@
 #include "testkit.h"
 
 #include "app/module1.h"
+#include "app/appfolder.h"
+#include "app/sound.h"
+#include "app/clock.h"
+#include "app/random.h"
 #include "app/startup.h"
 #include "ui/form.h"
 #include "windows/column/form1.h"
@@ -101,6 +105,7 @@ double pick(int n, int k, int d) { return (d - k + 0.5) / n; }
 void resetProgram()
 {
     forms().unloadAll();
+    forms().record().clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Module1::reset();
     Sound::requests().clear();
@@ -212,6 +217,8 @@ void bringDown(Form2 *d)
         if (arrow->Visible() && arrow->isEnabled())
             return click(arrow);
 }
+
+void addResultsLine(ExerciseKind kind, bool right, const QString &text) { forms().record().add({kind, right, text, {}}); }
 
 QStringList resultsLines()
 {

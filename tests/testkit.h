@@ -3,6 +3,13 @@
 // windows as a child does: clicks, keys, and what a screen reader hears.
 #pragma once
 
+#include "app/appfolder.h"
+#include "app/clock.h"
+#include "app/language.h"
+#include "app/module1.h"
+#include "app/random.h"
+#include "app/sound.h"
+#include "record/record.h"
 #include "ui/form.h"
 
 #include <QAccessible>
@@ -75,6 +82,8 @@ Form1 *loadMainWindow(const QString &player = QStringLiteral("Ana"));
 void tourEveryWindow();
 // Clicks the arrow that brings the division's next digit down.
 void bringDown(Form2 *d);
+// Hands the record of the run a finished exercise, as an exercise window does.
+void addResultsLine(ExerciseKind kind, bool right, const QString &text);
 // The lines of the results list, and the last of them.
 QStringList resultsLines();
 QString lastLine();

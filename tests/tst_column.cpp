@@ -3,6 +3,8 @@
 #include "testkit.h"
 
 #include "app/module1.h"
+#include "app/sound.h"
+#include "app/random.h"
 #include "windows/column/form1.h"
 #include "windows/division/form2.h"
 #include "windows/forms.h"

@@ -1,7 +1,8 @@
 // Data files damaged or replaced: no crash, no hang, bounded memory.
 #include "testkit.h"
 
-#include "app/module1.h"
+#include "app/sound.h"
+#include "app/random.h"
 #include "windows/column/form1.h"
 #include "windows/division/form2.h"
 #include "windows/multiplication/form3.h"

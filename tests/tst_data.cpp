@@ -1,7 +1,7 @@
 // The files that ship beside the program and the pictures stored in its windows.
 #include "testkit.h"
 
-#include "app/module1.h"
+#include "app/sound.h"
 #include "ui/controls.h"
 
 #include <QDir>

@@ -51,7 +51,7 @@ QString work(Form2 *f, const QString &script)
             const QString digits = step.mid(3);
             for (int i = 0; i < digits.size(); ++i)
                 if (digits[digits.size() - 1 - i] != '_')
-                    clickTimes(f->RemainderCell(row, row + f->FirstGroupDigits - 2 - i),
+                    clickTimes(f->RemainderCell(row, row + f->Division.FirstGroupDigits - 2 - i),
                                digits[digits.size() - 1 - i].digitValue() == 0 ? 10 : digits[digits.size() - 1 - i].digitValue());
         } else if (step == "v") {
             bringDown(f);
@@ -110,9 +110,9 @@ private slots:
         Form2 *f = openDivision();
         QCOMPARE(f->focusWidget(), f->Command3);
         if (presses < 0)
-            f->ShowDivision(division.section(" : ", 0, 0), division.section(" : ", 1, 1));
+            f->ShowDivision(LongDivision::Of(division.section(" : ", 0, 0).toInt(), division.section(" : ", 1, 1).toInt()));
         clickTimes(f->Command4, std::max(presses, 0));
-        QCOMPARE(f->Level, division.section(" : ", 1, 1).size() - 1);
+        QCOMPARE(f->Division.Level, division.section(" : ", 1, 1).size() - 1);
         QCOMPARE(shown(f->Command1) + " : " + shown(f->Command2) + "/" + f->Label1->Caption(), division + "/" + division);
         QVERIFY(f->Command3->isEnabled() && f->Command4->isEnabled() && !f->Command9->Visible());
         QCOMPARE(lights(f) + f->Command3->Caption() + shown(f->Command5) + shown(f->Command11) + shown(f->Command12), "Empezar");
@@ -123,9 +123,9 @@ private slots:
         int arrow = 0;
         while (!f->Command12[arrow]->Visible())
             ++arrow;
-        QString text;
-        for (TextBox *t : f->Text1)
-            text += t->Text();
+        QString text; // the quotient the checks expect, "-" past its end
+        for (int k = 0; k < LongDivision::QuotientDigits; ++k)
+            text += k < int(f->Division.Steps.size()) ? QString::number(f->Division.QuotientCell(k).right) : QStringLiteral("-");
         QCOMPARE(QStringLiteral("%1 %2 %3(%4) %5").arg(shown(f->Command5), shown(f->Command11), shown(f->Command12)).arg(arrow).arg(text), start);
     }
 
@@ -166,17 +166,17 @@ private slots:
         QFETCH(QString, seen);
         Clock::setSecond(5);
         Form2 *f = openDivision();
-        f->ShowDivision(division.section(' ', 0, 0), division.section(' ', 1, 1));
+        f->ShowDivision(LongDivision::Of(division.section(' ', 0, 0).toInt(), division.section(' ', 1, 1).toInt()));
         click(f->Command3);
         QCOMPARE(work(f, script), seen);
-        QCOMPARE(f->RightCount + f->WrongCount, QString(QTest::currentDataTag()).contains("sixteen") ? 17 : lights(f).size());
+        QCOMPARE(f->Division.RightCount() + f->Division.WrongCount(), QString(QTest::currentDataTag()).contains("sixteen") ? 17 : lights(f).size());
     }
 
     void aStepAsTheChildSeesIt()
     {
         Clock::setSecond(20);
         Form2 *f = openDivision();
-        f->ShowDivision("1234", "7");
+        f->ShowDivision(LongDivision::Of(1234, 7));
         click(f->Command3);
         listenForAnnouncements();
         Sound::requests().clear();
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(f->Command10[3]->Caption() + "/" + f->Command10[2]->Caption(), QStringLiteral("1 REPASA/"));
         QVERIFY(!f->Command9->Visible() && f->Command3->isEnabled() && f->Command4->isEnabled());
         // a right one next: its own total, its own sound; then a start draws anew and clears the working
-        f->ShowDivision("1234", "7");
+        f->ShowDivision(LongDivision::Of(1234, 7));
         click(f->Command3);
         work(f, Right1234 + " F");
         QCOMPARE(f->Command10[2]->Caption() + "/" + f->Command10[3]->Caption(), QStringLiteral("1 ¡MUY BIEN!/1 REPASA"));
@@ -215,7 +215,7 @@ private slots:
         // 1234 : 7 from Empezar to Fin with keys only, one remainder digit wrong.
         Clock::setSecond(5);
         Form2 *f = openDivision();
-        f->ShowDivision("1234", "7");
+        f->ShowDivision(LongDivision::Of(1234, 7));
         int presses = 0;
         auto press = [&](const QString &k, const QString &then = QString()) {
             keys(f, k);
@@ -251,7 +251,7 @@ private slots:
     {
         Clock::setSecond(300);
         Form2 *f = openDivision();
-        f->ShowDivision("1234", "7");
+        f->ShowDivision(LongDivision::Of(1234, 7));
         click(f->Command3);
         work(f, "R1:06");
         scriptRandom({0.0, 0.3, 0.99, 0.0, 0.3, 0.99});
@@ -285,7 +285,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!forms().isLoaded2());
         Form2 *again = forms().form2();
-        QCOMPARE(QList<int>({again->Level, int(shown(again->Command1).size()), again->RightCount + again->WrongCount + again->DivisionsWrong}),
+        QCOMPARE(QList<int>({again->Division.Level, int(shown(again->Command1).size()), again->Division.RightCount() + again->Division.WrongCount() + again->DivisionsWrong}),
                  QList<int>({0, 4, 0}));
         QVERIFY(again->Command3->isEnabled());
     }

@@ -4,6 +4,8 @@
 #include "testkit.h"
 
 #include "app/module1.h"
+#include "app/language.h"
+#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "windows/column/form1.h"
@@ -224,7 +226,7 @@ private slots:
             Form2 *d = forms().form2();
             d->Show();
             d->Timer1->setEnabled(false);
-            d->ShowDivision("1234", "7");
+            d->ShowDivision(LongDivision::Of(1234, 7));
             click(d->Command3);
             click(d->Command11[0]);
             click(d->Command12[1]); // a row judged, a light lit, the next row open

@@ -22,9 +22,9 @@ Form3 *startMultiplication(int a, int b)
     loadMainWindow();
     Form3 *f = forms().form3();
     f->Show();
-    while (f->MultiplicandLastIndex != QString::number(a).size() - 1)
+    while (f->Current.MultiplicandLastIndex != QString::number(a).size() - 1)
         click(f->Command3[0]);
-    f->ShowMultiplication(a, b);
+    f->ShowMultiplication(LongMultiplication::Of(a, b));
     return f;
 }
 
@@ -73,7 +73,7 @@ private slots:
         Form3 *f = forms().form3();
         f->Show();
         QCOMPARE(f->geometry(), forms().form1()->geometry());
-        QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(99999, 99));
+        QCOMPARE(QPoint(f->Current.Multiplicand, f->Current.Multiplier), QPoint(99999, 99));
         QCOMPARE(cells(f->Command9) + cells(f->Cells(Row::First)) + cells(f->Cells(Row::Second)) + cells(f->Cells(Row::Result)),
                  QStringLiteral(".?").repeated(4) + QStringLiteral(".w").repeated(19)); // carries on the window's colour
         QVERIFY(f->Line4->Visible() && f->Command7[2]->isEnabled());
@@ -87,7 +87,7 @@ private slots:
                      QList<int>({digits, digits + 1, digits + 1, digits + 2, digits - 1}));
             QCOMPARE(f->Line1->X1(), f->WorkingCell(Row::First, digits)->Left());
             QCOMPARE(f->Line4->X1(), f->WorkingCell(Row::Result, digits + 1)->Left());
-            QCOMPARE(QPoint(f->Multiplicand, f->Multiplier), QPoint(QString(digits, '1').toInt(), 22));
+            QCOMPARE(QPoint(f->Current.Multiplicand, f->Current.Multiplier), QPoint(QString(digits, '1').toInt(), 22));
             QCOMPARE(Sound::requests(), QStringList{"/sonidos/operacion.wav"});
         }
     }
@@ -139,7 +139,7 @@ private slots:
     {
         Form3 *f = startMultiplication(23, 45);
         click(f->Command3[1]);
-        f->ShowMultiplication(23, 45);
+        f->ShowMultiplication(LongMultiplication::Of(23, 45, LongMultiplication::MultiplierSize::OneDigit));
         QVERIFY(!f->Command3[0]->isEnabled());
         QCOMPARE(visible(f->Command2) + visible(f->Command5) + visible(f->Command6), 1);
         QVERIFY(!f->Command7[1]->Visible() && !f->Command7[2]->Visible() && !f->Line4->Visible());
@@ -211,12 +211,12 @@ private slots:
         writeRow(f, Row::First, "7");
         click(f->Command8[0]);
         QCOMPARE(forms().form3()->WorkingCell(Row::First, 0)->Caption(), QStringLiteral("7"));
-        QCOMPARE(forms().form3()->Multiplicand, 23);
+        QCOMPARE(forms().form3()->Current.Multiplicand, 23);
         f->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!forms().isLoaded3());
         Form3 *again = forms().form3();
-        QCOMPARE(again->MultiplicandLastIndex, 4);
+        QCOMPARE(again->Current.MultiplicandLastIndex, 4);
         QVERIFY(again->WorkingCell(Row::First, 0)->Caption().isEmpty());
     }
 };

@@ -2,6 +2,8 @@
 // and print of the record.
 #include "testkit.h"
 
+#include "app/module1.h"
+
 #include "windows/column/form1.h"
 #include "windows/forms.h"
 #include "windows/results/form5.h"

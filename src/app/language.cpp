@@ -1,4 +1,5 @@
-#include "app/module1.h"
+#include "app/language.h"
+#include "app/appfolder.h"
 
 #include <QDir>
 #include <QFile>

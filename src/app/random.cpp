@@ -1,4 +1,4 @@
-#include "app/module1.h"
+#include "app/random.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,4 +1,5 @@
-#include "app/module1.h"
+#include "app/sound.h"
+#include "app/appfolder.h"
 
 #include <QApplication>
 #include <QFile>

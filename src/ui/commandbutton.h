@@ -4,20 +4,10 @@
 // check, shown by its colour and by a ✓ or ✗ mark.
 #pragma once
 
+#include "ui/digit.h"
 #include "ui/placed.h"
 
 #include <QAbstractButton>
-
-// What a check said of a digit cell (or of a light).
-enum class Verdict { None, Right, Wrong };
-
-// A key a digit cell answers: a digit written, the cell emptied (Backspace,
-// Delete), or one step up (↑, +) or down (↓, −).
-struct DigitKey {
-    enum Kind { Digit, Empty, Up, Down };
-    Kind kind = Up;
-    int digit = 0;
-};
 
 class CommandButton : public Placed<QAbstractButton>
 {

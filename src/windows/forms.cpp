@@ -1,5 +1,7 @@
 #include "windows/forms.h"
 
+#include "windows/common/exercisewindow.h"
+
 #include "windows/column/form1.h"
 #include "windows/division/form2.h"
 #include "windows/multiplication/form3.h"
@@ -17,6 +19,10 @@ template <class F> F *Forms::get(QPointer<F> &slot)
     if (!slot) {
         auto *f = new F();
         slot = f; // registered before its load, so the load may refer to other windows that refer back
+        if constexpr (std::is_base_of_v<ExerciseWindow, F>)
+            QObject::connect(f, &ExerciseWindow::finished, &record_, &Record::add);
+        if constexpr (std::is_same_v<F, Form5>)
+            f->ShowRecord(&record_);
         f->Form_Load();
     }
     return slot.data();

@@ -1,6 +1,8 @@
 // The windows of the program, each created and loaded on its first reference.
 #pragma once
 
+#include "record/record.h"
+
 #include <QPointer>
 
 class Form1;
@@ -28,8 +30,13 @@ public:
     // Closes and deletes every window (tests, between cases).
     void unloadAll();
 
+    // The record of the run: the exercise windows hand it their finished
+    // exercises, the results window shows it. It outlives every window.
+    Record &record() { return record_; }
+
 private:
     template <class F> F *get(QPointer<F> &slot);
+    Record record_;
     QPointer<Form1> f1_;
     QPointer<Form2> f2_;
     QPointer<Form3> f3_;

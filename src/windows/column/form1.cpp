@@ -1,7 +1,12 @@
 #include "windows/column/form1.h"
 
 #include "app/module1.h"
+#include "app/appfolder.h"
+#include "app/sound.h"
+#include "app/language.h"
+#include "app/random.h"
 #include "windows/common/commands.h"
+#include "exercises/numbers.h"
 #include "windows/common/rules.h"
 #include "windows/division/form2.h"
 #include "windows/forms.h"
@@ -10,13 +15,11 @@
 
 namespace {
 
-QString num(int v) { return QString::number(v); }
-
 void setDigit(Label *l, int v) { l->setCaption(num(v)); }
 
 } // namespace
 
-Form1::Form1() : Form(design())
+Form1::Form1() : ExerciseWindow(design())
 {
     Command1 = array<CommandButton>("Command1");
     Command2 = control<CommandButton>("Command2");
@@ -127,7 +130,11 @@ void Form1::DrawExercise() { ShowExercise(Exercise::Draw(Operation, OperandDigit
 
 void Form1::ShowExercise(const Exercise &e)
 {
+    // The carry boxes are the child's notes: they stay until an operation is chosen or an answer is right.
+    const auto carries = Current.Carry;
     Current = e;
+    for (int k = 1; k <= 2; ++k)
+        Current.Carry[k].current = carries[k].current;
     for (int i = 0; i < 3; ++i) {
         setDigit(Label1[i], e.Top[i]);
         Label1[i]->setVisible(e.TopShown[i]);
@@ -139,9 +146,8 @@ void Form1::ShowExercise(const Exercise &e)
         Command3[i]->setVisible(i < e.AnswerDigits);
         Image1[i]->setVisible(i < e.AnswerDigits);
     }
-    for (CommandButton *b : Command3) {
-        unjudge(b);
-        b->setCaption(QString());
+    for (auto [i, b] : Command3.items()) {
+        showCell(b, Current.Answer[i]);
         b->setSpokenDescription(e.Statement(OperationNames[int(e.Operation)]));
     }
     // A carry box stands over every digit of the first row but the units.
@@ -170,8 +176,7 @@ void Form1::Command1_Click(int Index)
 {
     if (Index < Command1.LBound() || Index > Command1.UBound())
         return;
-    Command10[1]->setCaption(QString());
-    Command10[2]->setCaption(QString());
+    ClearCarries();
     Command9[1]->setBackColor(vb::Green);
     for (auto [i, b] : Command1.items())
         b->setBackColor(i == Index ? vb::Blue : vb::Green);
@@ -232,8 +237,9 @@ void Form1::NewExercise()
 // A click or a key on an answer box: the digit changes, and the box clicks.
 void Form1::WriteAnswerDigit(int Index, DigitKey key)
 {
-    enterKey(Command3[Index], key);
-    Sound::play("/sonidos/pulsa.wav");
+    Current.Answer[Index].enter(key);
+    showCell(Command3[Index], Current.Answer[Index]);
+    Sound::play(key.kind == DigitKey::Down ? "/sonidos/pulsa-.wav" : "/sonidos/pulsa.wav");
 }
 
 void Form1::Command3_Click(int Index) { WriteAnswerDigit(Index, {DigitKey::Up}); }
@@ -248,16 +254,24 @@ void Form1::Command3_KeyPress(int Index, DigitKey key)
         focusFirst({Index < Command3.UBound() ? Command3[Index + 1] : nullptr, Command5});
 }
 
-void Form1::Image1_Click(int Index)
-{
-    digitDown(Command3[Index]);
-    Sound::play("/sonidos/pulsa-.wav");
-}
+void Form1::Image1_Click(int Index) { WriteAnswerDigit(Index, {DigitKey::Down}); }
 
 // A carry box is the child's own note: it changes silently.
-void Form1::Command10_Click(int Index) { digitUp(Command10[Index]); }
+void Form1::Command10_Click(int Index) { Command10_KeyPress(Index, {DigitKey::Up}); }
 
-void Form1::Command10_KeyPress(int Index, DigitKey key) { enterKey(Command10[Index], key); }
+void Form1::Command10_KeyPress(int Index, DigitKey key)
+{
+    Current.Carry[Index].enter(key);
+    Command10[Index]->setCaption(Current.Carry[Index].caption());
+}
+
+void Form1::ClearCarries()
+{
+    for (int k = 1; k <= 2; ++k) {
+        Current.Carry[k].current.reset();
+        Command10[k]->setCaption(QString());
+    }
+}
 
 void Form1::Command5_Click()
 {
@@ -299,12 +313,9 @@ void Form1::Vorlando2_GifEnd() { Vorlando2->hide(); }
 
 void Form1::CheckAnswer()
 {
-    std::array<QString, 4> boxes;
+    const Exercise::Judgement j = Current.Judge();
     for (int i = 0; i < Current.AnswerDigits; ++i)
-        boxes[i] = Command3[i]->Caption();
-    const Exercise::Judgement j = Current.Judge(boxes);
-    for (int i = 0; i < Current.AnswerDigits; ++i)
-        judge(Command3[i], j.digitRight[i]);
+        showCell(Command3[i], Current.Answer[i]);
     const QString &verdict = VerdictTexts[j.right ? 0 : 1];
     Command5->setCaption(verdict);
     LastCheckRight = j.right;
@@ -312,15 +323,14 @@ void Form1::CheckAnswer()
     if (j.right) {
         if (ParalistosOn)
             Picture1->hide();
-        Command10[1]->setCaption(QString());
-        Command10[2]->setCaption(QString());
-        Vorlando2->show();
-        Vorlando2->setFile(AppFolder::resource("/gifs/acierto2.gif"));
+        ClearCarries();
     }
-    addResultsLine(kindOf(Current.Operation), j.right,
-                   Current.ResultsText(OperationNames[int(Current.Operation)], j) + verdictTail(verdict));
-    announce(verdictSaid(VerdictTexts[j.right ? 0 : 1], j.right));
-    Sound::play(j.right ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
+    const QString &name = OperationNames[int(Current.Operation)];
+    Conclude({.right = j.right,
+              .animation = j.right ? Vorlando2 : nullptr,
+              .gif = "/gifs/acierto2.gif",
+              .said = verdictSaid(verdict, j.right),
+              .done = Finished{kindOf(Current.Operation), j.right, Current.ResultsText(name, j) + verdictTail(verdict), Current}});
 }
 
 void Form1::LockAnswerEntry()

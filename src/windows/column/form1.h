@@ -1,13 +1,13 @@
 // The column-arithmetic window, the main window of the program.
 #pragma once
 
-#include "app/module1.h"
-#include "ui/form.h"
-#include "windows/column/exercise.h"
+#include "app/language.h"
+#include "windows/common/exercisewindow.h"
+#include "exercises/exercise.h"
 
 #include <array>
 
-class Form1 : public Form
+class Form1 : public ExerciseWindow
 {
     Q_OBJECT
 public:
@@ -112,6 +112,7 @@ private:
     void CoverSettings();
     void ShowPanelCorner();
     void WriteAnswerDigit(int Index, DigitKey key);
+    void ClearCarries();
     void NameControls();
     void NameOperandDigits();
 };

@@ -1,6 +1,7 @@
 #include "windows/common/commands.h"
 
 #include "app/module1.h"
+#include "app/sound.h"
 #include "ui/form.h"
 #include "windows/column/form1.h"
 #include "windows/forms.h"

@@ -1,6 +1,10 @@
 #include "windows/division/form2.h"
 
-#include "app/module1.h"
+#include "app/appfolder.h"
+#include "app/clock.h"
+#include "app/random.h"
+#include "app/sound.h"
+#include "exercises/numbers.h"
 #include "windows/common/commands.h"
 #include "windows/common/rules.h"
 
@@ -11,11 +15,9 @@ namespace {
 constexpr vb::Colour LightCyan = 0xFFFF80; // a digit brought down or judged right
 const QString Empty = QStringLiteral("-");  // what an empty cell shows
 
-QString num(int v) { return QString::number(v); }
-
 } // namespace
 
-Form2::Form2() : Form(design())
+Form2::Form2() : ExerciseWindow(design())
 {
     Command1 = array<CommandButton>("Command1");
     Command2 = array<CommandButton>("Command2");
@@ -30,7 +32,6 @@ Form2::Form2() : Form(design())
     Command11 = array<CommandButton>("Command11");
     Command12 = array<CommandButton>("Command12");
     Command13 = array<CommandButton>("Command13");
-    Text1 = array<TextBox>("Text1");
     Shape1 = array<Shape>("Shape1");
     Label1 = control<Label>("Label1");
     Line1 = control<Line>("Line1");
@@ -63,18 +64,11 @@ void Form2::Form_Load()
 {
     CoverMainWindow(*this);
     Random::Randomize();
-    LightIndex = WrongCount = RightCount = DivisionsRight = DivisionsWrong = 0;
-    FirstGroupLong = false;
-    DividendLastIndex = 3;
-    DivisorLastIndex = 0;
-    for (CommandButton *b : {Command9, Command2[1], Command2[2], Command1[4], Command1[5]})
-        b->hide();
-    DrawDivision();
-    Level = 0;
+    DivisionsRight = DivisionsWrong = 0;
+    Division = LongDivision::Draw(0);
     Language::load("/idioma/", "formulariodivision.txt", texts());
     NameControls();
-    // The division on screen is the one the first start works.
-    ExerciseReady = true;
+    ShowDivision(Division);
     Command3->setFocus();
     Timer1->setEnabled(true);
 }
@@ -127,123 +121,110 @@ const ControlArray<CommandButton> &Form2::RemainderRow(int row) const
 
 CommandButton *Form2::RemainderCell(int row, int column) const { return RemainderRow(row)[column - (row - 1)]; }
 
-// ---------------------------------------------------------------- level, drawing and starting
+// A cell of the model on screen: row 0 the quotient, rows 1..4 the remainders.
+CommandButton *Form2::Cell(int row, int column) const { return row == 0 ? Command11[column] : RemainderCell(row, column); }
 
-void Form2::Command4_Click()
-{
-    // The digits the new level shows are in place before the draw, so every one is fresh.
-    SetLevel(Level == 2 ? 0 : Level + 1);
-    ResetDivision();
-    ExerciseReady = true;
-}
+// ---------------------------------------------------------------- showing the division
 
-void Form2::SetLevel(int level)
+void Form2::ShowDivision(const LongDivision &division)
 {
-    Level = level;
-    DivisorLastIndex = Level;
-    DividendLastIndex = DivisorLastIndex + 3;
-    for (int i = 1; i <= Command2.UBound(); ++i)
-        Command2[i]->setVisible(i <= DivisorLastIndex);
-    for (int i = 4; i <= Command1.UBound(); ++i)
-        Command1[i]->setVisible(i <= DividendLastIndex);
-}
-
-void Form2::DrawDivision()
-{
-    using Random::Digit;
-    Command1[0]->setCaption(num(Digit(9, 1)));
-    Command2[0]->setCaption(num(Digit(8, 2)));
-    for (int i = 1; i <= DividendLastIndex; ++i)
-        Command1[i]->setCaption(num(Digit(10)));
-    for (int i = 1; i <= DivisorLastIndex; ++i)
-        Command2[i]->setCaption(num(Digit(10)));
-    ReadDivision();
-}
-
-// The division is what its digits say.
-void Form2::ReadDivision()
-{
-    Dividend = 0;
-    Divisor = 0;
-    for (int i = 0; i <= Level + 3; ++i)
-        Dividend = 10 * Dividend + captionValue(Command1[i]->Caption());
-    for (int i = 0; i <= Level; ++i)
-        Divisor = 10 * Divisor + captionValue(Command2[i]->Caption());
-    Label1->setCaption(num(Dividend) + QStringLiteral(" : ") + num(Divisor));
+    Division = division;
+    ShowLevel();
+    for (int i = 0; i < int(Division.DividendDigits.size()); ++i)
+        Command1[i]->setCaption(num(Division.DividendDigits[i]));
+    for (int i = 0; i < int(Division.DivisorDigits.size()); ++i)
+        Command2[i]->setCaption(num(Division.DivisorDigits[i]));
+    Label1->setCaption(Division.Statement());
     for (const auto *cells : {&Command5, &Command6, &Command7, &Command8, &Command11})
         for (CommandButton *cell : *cells)
             cell->setSpokenDescription(Label1->Caption());
-    LightIndex = 0;
+    ShowCells();
+    ShowProgress();
 }
 
-void Form2::ShowDivision(const QString &dividend, const QString &divisor)
+// The digits the level shows: the divisor's, and three more in the dividend.
+void Form2::ShowLevel()
 {
-    SetLevel(int(divisor.size()) - 1);
-    ClearWorking();
-    for (int i = 0; i <= DividendLastIndex; ++i)
-        Command1[i]->setCaption(dividend.mid(i, 1));
-    for (int i = 0; i <= DivisorLastIndex; ++i)
-        Command2[i]->setCaption(divisor.mid(i, 1));
-    ReadDivision();
-    ExerciseReady = true;
+    for (int i = 1; i <= Command2.UBound(); ++i)
+        Command2[i]->setVisible(i < int(Division.DivisorDigits.size()));
+    for (int i = 4; i <= Command1.UBound(); ++i)
+        Command1[i]->setVisible(i < int(Division.DividendDigits.size()));
 }
 
-void Form2::ResetDivision()
+// Every cell in use and the lights, as the model has them; the cells just
+// judged keep their look until Present shows them one by one.
+void Form2::ShowCells(const std::vector<LongDivision::Judged> &judged)
 {
-    ClearWorking();
-    DrawDivision();
-}
-
-void Form2::ClearWorking()
-{
-    for (const auto *cells : {&Command5, &Command6, &Command7, &Command8, &Command11})
-        for (CommandButton *cell : *cells) {
-            cell->setCaption(Empty);
-            cell->hide();
-            unjudge(cell);
+    auto pending = [&](int row, int column) {
+        return std::any_of(judged.begin(), judged.end(), [&](const auto &j) { return j.row == row && j.column == column; });
+    };
+    for (int row = 0; row <= LongDivision::Rows; ++row) {
+        const int first = row == 0 ? 0 : row - 1;
+        const int count = row == 0 ? Command11.count() : RemainderRow(row).count();
+        for (int column = first; column < first + count; ++column) {
+            const DigitCell &model = row == 0 ? Division.QuotientCell(column) : Division.RemainderCell(row, column);
+            CommandButton *cell = Cell(row, column);
+            cell->setVisible(model.inUse);
+            if (pending(row, column))
+                continue;
+            showCell(cell, model, Empty, LightCyan);
+            if (row > 0 && Division.BroughtDown(row, column))
+                cell->setBackColor(LightCyan);
         }
-    for (TextBox *t : Text1)
-        t->setTextValue(Empty);
-    for (CommandButton *arrow : Command12) {
-        arrow->hide();
-        arrow->setEnabled(true);
     }
-    BringDownCount = CurrentQuotientIndex = WrongCount = RightCount = 0;
-    QuotientChecked.fill(false);
-    for (Shape *light : Shape1)
-        light->hide();
+    const int lit = int(Division.Judgements().size() - judged.size());
+    for (int i = 0; i <= Shape1.UBound(); ++i) {
+        if (i < lit)
+            light(Shape1[i], Division.Judgements()[i]);
+        else
+            Shape1[i]->hide();
+    }
 }
+
+// The arrows brought down stay, disabled; the next one waits; Fin once the last digit is down.
+void Form2::ShowProgress()
+{
+    const int first = Division.FirstGroupDigits - 1;
+    const int last = first + Division.BringDownsNeeded() - 1;
+    for (auto [a, arrow] : Command12.items()) {
+        arrow->setVisible(Division.Started() && a >= first && a <= std::min(last, first + Division.BringDowns()));
+        arrow->setEnabled(a >= first + Division.BringDowns());
+    }
+    Command9->setVisible(Division.FinReady());
+}
+
+// The cells just judged, one after the other: a wrong one flashes first; each lights the next light.
+void Form2::Present(const std::vector<LongDivision::Judged> &judged)
+{
+    ShowCells(judged);
+    int next = int(Division.Judgements().size() - judged.size());
+    for (const LongDivision::Judged &j : judged) {
+        CommandButton *cell = Cell(j.row, j.column);
+        if (!j.right)
+            FlashCell(cell);
+        showCell(cell, j.row == 0 ? Division.QuotientCell(j.column) : Division.RemainderCell(j.row, j.column), Empty, LightCyan);
+        if (next <= Shape1.UBound())
+            light(Shape1[next], j.right);
+        ++next;
+    }
+}
+
+// ---------------------------------------------------------------- level and starting
+
+void Form2::Command4_Click() { ShowDivision(LongDivision::Draw(Division.Level == 2 ? 0 : Division.Level + 1)); }
 
 void Form2::Command3_Click()
 {
     Command3->setEnabled(false);
     Command4->setEnabled(false);
-    if (!ExerciseReady)
-        ResetDivision();
-    Command11[0]->show();
+    // A division already worked gives way to a new one of the same level.
+    if (Division.Started())
+        ShowDivision(LongDivision::Draw(Division.Level));
+    Division.Start();
+    ShowCells();
+    ShowProgress();
     Command11[0]->setFocus();
     announce(Label1->Caption());
-
-    // The expected quotient and remainders, fixed now for the checks to compare with.
-    const QString quotient = num(Dividend / Divisor);
-    for (int k = 0; k < quotient.size() && k <= Text1.UBound(); ++k)
-        Text1[k]->setTextValue(quotient.mid(k, 1));
-
-    const QString digits = num(Dividend);
-    const int g = Dividend / 1000; // the first DivisorLastIndex + 1 digits
-    FirstGroupLong = g < Divisor;
-    FirstGroupDigits = DivisorLastIndex + (FirstGroupLong ? 2 : 1);
-    FirstGroup = FirstGroupLong ? Dividend / 100 : g;
-
-    // Row r + 1's remainder extends row r's by the digit brought down.
-    Remainder[1] = FirstGroup % Divisor;
-    for (int r = 1; r < 4 && FirstGroupDigits + r - 1 < digits.size(); ++r)
-        Remainder[r + 1] = (Remainder[r] * 10 + digits.at(FirstGroupDigits + r - 1).digitValue()) % Divisor;
-
-    for (int j = 0; j < FirstGroupDigits; ++j)
-        RemainderCell(1, j)->show();
-    Command12[FirstGroupDigits - 1]->show();
-    ExerciseReady = false;
 
     // Tab follows the method: a quotient digit, the remainder it leaves (from its
     // units), the arrow that brings the next digit down; then Fin and the commands.
@@ -252,8 +233,8 @@ void Form2::Command3_Click()
         order.push_back(Command11[row - 1]);
         for (int j = RemainderRow(row).UBound(); j >= 0; --j)
             order.push_back(RemainderRow(row)[j]);
-        if (FirstGroupDigits + row - 2 <= Command12.UBound())
-            order.push_back(Command12[FirstGroupDigits + row - 2]);
+        if (Division.FirstGroupDigits + row - 2 <= Command12.UBound())
+            order.push_back(Command12[Division.FirstGroupDigits + row - 2]);
     }
     order.insert(order.end(), {Command9, Command3, Command4});
     order.insert(order.end(), Command13.begin(), Command13.end());
@@ -266,7 +247,11 @@ void Form2::Command3_Click()
 void Form2::WriteRemainderDigit(int row, int Index, DigitKey key)
 {
     Sound::play("/sonidos/pulsa.wav");
-    enterKey(RemainderRow(row)[Index], key, Empty);
+    const int column = Index + row - 1;
+    Division.EnterRemainder(row, column, key);
+    showCell(RemainderRow(row)[Index], Division.RemainderCell(row, column), Empty, LightCyan);
+    if (Division.BroughtDown(row, column))
+        RemainderRow(row)[Index]->setBackColor(LightCyan);
     // A digit written, on to the one left of it, as a remainder is written from its
     // units; after its first digit, the next step.
     if (key.kind == DigitKey::Digit) {
@@ -289,28 +274,24 @@ void Form2::Command8_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(4, 
 // The next step of the division: the digit to bring down, or Fin.
 void Form2::NextStep()
 {
-    CommandButton *arrow = nullptr;
-    for (CommandButton *a : Command12)
-        if (a->Visible() && a->isEnabled())
-            arrow = a;
-    focusFirst({arrow, Command9});
+    const std::optional<int> arrow = Division.NextArrow();
+    focusFirst({arrow ? Command12[*arrow] : nullptr, Command9});
 }
 
 // A click or a key on a quotient cell.
 void Form2::WriteQuotientDigit(int Index, DigitKey key)
 {
-    enterKey(Command11[Index], key, Empty);
+    Division.EnterQuotient(Index, key);
+    showCell(Command11[Index], Division.QuotientCell(Index), Empty, LightCyan);
     // The next quotient cell appears only as far as the quotient reaches.
-    if (Index < Text1.UBound() && Text1[Index + 1]->Text() != Empty)
-        Command11[Index + 1]->show();
-    if (CurrentQuotientIndex != Index)
-        QuotientIndexMoved = true;
-    CurrentQuotientIndex = Index;
+    if (Index < Command11.UBound())
+        Command11[Index + 1]->setVisible(Division.QuotientCell(Index + 1).inUse);
     Sound::play("/sonidos/pulsa.wav");
     // A quotient digit written, on to the remainder it leaves, from its units.
     if (key.kind == DigitKey::Digit) {
-        if (Index + 1 <= 4 && RemainderRow(Index + 1)[FirstGroupDigits - 1]->Visible())
-            RemainderRow(Index + 1)[FirstGroupDigits - 1]->setFocus();
+        const int row = Index + 1, units = Division.FirstGroupDigits + Index - 1;
+        if (row <= LongDivision::Rows && Division.RemainderCell(row, units).inUse)
+            RemainderCell(row, units)->setFocus();
         else
             NextStep();
     }
@@ -320,82 +301,31 @@ void Form2::Command11_Click(int Index) { WriteQuotientDigit(Index, {DigitKey::Up
 
 void Form2::Command11_KeyPress(int Index, DigitKey key) { WriteQuotientDigit(Index, key); }
 
-// Arrow Index brings dividend digit Index + 1 down beside the remainder just written.
-void Form2::Command12_Click(int Index)
+// The arrow brings the next dividend digit down beside the remainder just written,
+// and that remainder is judged.
+void Form2::Command12_Click(int)
 {
-    ++BringDownCount;
-    StepWrong = false;
-    const int row = BringDownCount;
-    if (row <= 3) {
-        CommandButton *brought = RemainderCell(row, Index + 1);
-        brought->show();
-        brought->setBackColor(LightCyan);
-        brought->setCaption(Command1[Index + 1]->Caption());
-        for (int j = 0; j < FirstGroupDigits; ++j)
-            RemainderCell(row + 1, row + j)->show();
-        const int wrongBefore = WrongCount;
-        CheckRemainderRow(row, Remainder[row]);
-        SayStep(Words.remainder + QLatin1Char(' ') + num(row), wrongBefore);
-    }
-    if (Index + 1 <= DivisorLastIndex + 2)
-        Command12[Index + 1]->show();
-    if (Index == DivisorLastIndex + 2)
-        Command9->show();
-    Command12[Index]->setEnabled(false);
-    ShowStepScore();
+    const std::vector<LongDivision::Judged> judged = Division.BringDown();
+    Present(judged);
+    const bool wrong = std::any_of(judged.begin(), judged.end(), [](const auto &j) { return !j.right; });
+    SayStep(Words.remainder + QLatin1Char(' ') + num(Division.BringDowns()), wrong);
+    ShowProgress();
+    ShowStepScore(wrong);
     // On to the next quotient digit.
-    focusFirst({Command11[qMin(BringDownCount, Command11.UBound())], Command9});
+    focusFirst({Command11[qMin(Division.BringDowns(), Command11.UBound())], Command9});
 }
 
 void Form2::Timer1_Timer()
 {
-    if (CurrentQuotientIndex > 0 && QuotientIndexMoved) {
-        StepWrong = false;
-        const int wrongBefore = WrongCount;
-        CheckQuotientDigit(CurrentQuotientIndex - 1);
-        ShowStepScore();
-        SayStep(Command11[CurrentQuotientIndex - 1]->spokenName(), wrongBefore);
-    }
-    QuotientIndexMoved = false;
+    const std::vector<LongDivision::Judged> judged = Division.Tick();
+    if (judged.empty())
+        return;
+    Present(judged);
+    ShowStepScore(!judged.front().right);
+    SayStep(Command11[judged.front().column]->spokenName(), !judged.front().right);
 }
 
 // ---------------------------------------------------------------- checking
-
-// Units digit first; an empty cell counts as 0 and is filled in when right.
-void Form2::CheckRemainderRow(int row, int R)
-{
-    for (int j = FirstGroupDigits - 1; j >= 0; --j, R /= 10) {
-        CommandButton *cell = RemainderCell(row, row - 1 + j);
-        const int e = R % 10;
-        Judge(cell, captionValue(cell->Caption()) == e, num(e));
-    }
-}
-
-void Form2::CheckQuotientDigit(int k)
-{
-    QuotientChecked[k] = true;
-    Judge(Command11[k], Command11[k]->Caption() == Text1[k]->Text(), Text1[k]->Text());
-}
-
-// A right digit turns light cyan; a wrong one flashes, turns red and shows the
-// right digit. Either switches on the next light, while there is one.
-void Form2::Judge(CommandButton *cell, bool right, const QString &rightDigit)
-{
-    if (right) {
-        judge(cell, true, LightCyan);
-        if (cell->Caption() == Empty)
-            cell->setCaption(rightDigit);
-        ++RightCount;
-    } else {
-        FlashCell(cell);
-        judge(cell, false);
-        cell->setCaption(rightDigit);
-        ++WrongCount;
-        StepWrong = true;
-    }
-    if (LightIndex <= Shape1.UBound())
-        light(Shape1[LightIndex++], right);
-}
 
 // One second of colours 10 to 15 of the palette, changing at most three times,
 // gently enough for a child who is troubled by flicker. The window goes on
@@ -415,59 +345,42 @@ void Form2::FlashCell(CommandButton *cell)
 
 void Form2::ShowPercentages()
 {
-    const int total = qMax(1, RightCount + WrongCount);
-    Command10[0]->setCaption(num(RightCount * 100 / total) + QStringLiteral(" % ") + PercentWords[0]);
-    Command10[1]->setCaption(num(WrongCount * 100 / total) + QStringLiteral(" % ") + PercentWords[1]);
+    Command10[0]->setCaption(num(Division.PercentRight()) + QStringLiteral(" % ") + PercentWords[0]);
+    Command10[1]->setCaption(num(Division.PercentWrong()) + QStringLiteral(" % ") + PercentWords[1]);
 }
 
-void Form2::ShowStepScore()
+void Form2::ShowStepScore(bool wrong)
 {
     ShowPercentages();
-    Vorlando1->setFile(AppFolder::resource(StepWrong ? "/gifs/no.gif" : "/gifs/si.gif"));
+    Vorlando1->setFile(AppFolder::resource(wrong ? "/gifs/no.gif" : "/gifs/si.gif"));
 }
 
 // ---------------------------------------------------------------- finishing
 
 void Form2::Command9_Click()
 {
-    if (FirstGroupLong)
-        CheckRemainderRow(3, Remainder[3]);
-    else
-        CheckRemainderRow(4, Remainder[4]);
-    CheckQuotientDigit(CurrentQuotientIndex);
-    // Every quotient digit that no check has seen is checked now, left to right:
-    // an unwritten one is wrong.
-    for (int k = 0; k <= Text1.UBound() && Text1[k]->Text() != Empty; ++k)
-        if (!QuotientChecked[k]) {
-            Command11[k]->show();
-            CheckQuotientDigit(k);
-        }
-    Command9->hide();
+    Present(Division.Finish());
+    ShowProgress();
     Command3->setEnabled(true);
     Command4->setEnabled(true);
     Command3->setFocus();
     ShowPercentages();
 
-    const bool faultless = WrongCount == 0;
+    const bool faultless = Division.Faultless();
     const QString &verdict = VerdictWords[faultless ? 0 : 1];
-    Sound::play(faultless ? "/sonidos/acierto.wav" : "/sonidos/fallo.wav");
-    Vorlando1->setFile(AppFolder::resource(faultless ? "/gifs/si.gif" : "/gifs/no.gif"));
     if (faultless)
         Command10[2]->setCaption(num(++DivisionsRight) + QLatin1Char(' ') + VerdictWords[0]);
     else
         Command10[3]->setCaption(num(++DivisionsWrong) + QLatin1Char(' ') + VerdictWords[1]);
-    addResultsLine(ExerciseKind::WrittenDivision, faultless,
-                   QStringLiteral("DIVISIÓN ") + num(Dividend) + QStringLiteral(" : ") + num(Divisor) + QStringLiteral(" = ") +
-                       num(Dividend / Divisor) + QStringLiteral(" + RESTO - ") + num(Dividend % Divisor) +
-                       verdictTail(verdict));
-    announce(verdictSaid(verdict, faultless) + QLatin1Char(' ') + Command10[0]->Caption());
+    Conclude({.right = faultless,
+              .animation = Vorlando1,
+              .gif = faultless ? "/gifs/si.gif" : "/gifs/no.gif",
+              .said = verdictSaid(verdict, faultless) + QLatin1Char(' ') + Command10[0]->Caption(),
+              .done = Finished{ExerciseKind::WrittenDivision, faultless, Division.ResultsText(verdict), Division}});
 }
 
 // Says whether the step just checked was right.
-void Form2::SayStep(const QString &what, int wrongBefore)
-{
-    announce(what + QStringLiteral(": ") + (WrongCount > wrongBefore ? Words.wrong : Words.right));
-}
+void Form2::SayStep(const QString &what, bool wrong) { announce(what + QStringLiteral(": ") + (wrong ? Words.wrong : Words.right)); }
 
 // ---------------------------------------------------------------- names for a screen reader
 

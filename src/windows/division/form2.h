@@ -1,14 +1,15 @@
 // The written-division window.
 #pragma once
 
-#include "app/module1.h"
-#include "ui/form.h"
+#include "app/language.h"
+#include "exercises/longdivision.h"
+#include "windows/common/exercisewindow.h"
 
 #include <array>
 #include <deque>
 #include <functional>
 
-class Form2 : public Form
+class Form2 : public ExerciseWindow
 {
     Q_OBJECT
 public:
@@ -33,9 +34,9 @@ public:
     void Command13_Click(int Index);
     void Timer1_Timer();
 
-    // Shows this division ("1234", "7") as a level change would draw it: the
-    // level its divisor needs, a clean working area, and the next start works it.
-    void ShowDivision(const QString &dividend, const QString &divisor);
+    // Shows this division, not started, as a level change would draw it: the
+    // level its divisor needs, a clean working area; the next start works it.
+    void ShowDivision(const LongDivision &division);
 
     // The cell of remainder row 1..4 that stands in dividend column 0..5.
     CommandButton *RemainderCell(int row, int column) const;
@@ -55,29 +56,14 @@ public:
     ControlArray<CommandButton> Command11; // quotient digits, left to right
     ControlArray<CommandButton> Command12; // bring-down arrows; arrow j stands above column j + 1
     ControlArray<CommandButton> Command13; // window commands: 0 back, 1 results, 2 background
-    ControlArray<TextBox> Text1;           // never shown: the expected quotient digits, "-" past its end
     ControlArray<Shape> Shape1;            // lights, left to right: green a right digit, red a wrong one
     Label *Label1;                         // the division as text, "1234 : 7"
     Line *Line1, *Line2;                   // the division bracket
     Vorlando *Vorlando1;                   // yes or no animation after each check
     Timer *Timer1;                         // checks the quotient digit left behind, every 500 ms
 
-    // State.
-    int Level = 0;            // divisor digits minus one
-    int DivisorLastIndex = 0; // highest Command2 in use
-    int DividendLastIndex = 3; // highest Command1 in use, DivisorLastIndex + 3
-    int Dividend = 0, Divisor = 1;
-    int FirstGroup = 0;       // the leading dividend digits that give the first quotient digit
-    int FirstGroupDigits = 0; // how many they are; every remainder row has this many cells
-    bool FirstGroupLong = false; // the first group has one digit more than the divisor
-    bool ExerciseReady = false;  // the level command drew the division the next start works
-    int BringDownCount = 0;
-    std::array<int, 5> Remainder{}; // Remainder[r]: the remainder written in row r (1..4)
-    int RightCount = 0, WrongCount = 0; // digits judged in this division
-    int LightIndex = 0;                 // the next light to switch on
-    bool StepWrong = false;             // the latest check found a wrong digit
-    int CurrentQuotientIndex = 0;       // the quotient cell clicked last
-    bool QuotientIndexMoved = false;    // and it differs from the one before
+    // State: the division on screen, and the window's own tally.
+    LongDivision Division;
     int DivisionsRight = 0, DivisionsWrong = 0;
     std::array<QString, 2> PercentWords;
     std::array<QString, 2> VerdictWords;
@@ -99,25 +85,21 @@ private:
     static FormLayout design();
     std::vector<Language::Line> texts();
     const ControlArray<CommandButton> &RemainderRow(int row) const;
-    void SetLevel(int level);
-    void DrawDivision();
-    void ReadDivision();
-    void ResetDivision();
-    void ClearWorking();
+    CommandButton *Cell(int row, int column) const;
+    void ShowLevel();
+    void ShowCells(const std::vector<LongDivision::Judged> &judged = {});
+    void ShowProgress();
+    void Present(const std::vector<LongDivision::Judged> &judged);
     void WriteRemainderDigit(int row, int Index, DigitKey key);
     void WriteQuotientDigit(int Index, DigitKey key);
     void NextStep();
-    void SayStep(const QString &what, int wrongBefore);
+    void SayStep(const QString &what, bool wrong);
     void NameControls();
-    void CheckRemainderRow(int row, int R);
-    void CheckQuotientDigit(int k);
-    void Judge(CommandButton *cell, bool right, const QString &rightDigit);
     void FlashCell(CommandButton *cell);
-    void ShowStepScore();
+    void ShowStepScore(bool wrong);
     void ShowPercentages();
 
     static constexpr int FlashChanges = 3; // colour changes in the flash's second
-    std::array<bool, 4> QuotientChecked{}; // which quotient digits a check has seen since the start
     bool Busy = false;                      // a handler is running (a flash included)
     bool Flashing = false;                  // a flash is running
     std::deque<std::function<void()>> Pending; // what came meanwhile, in order

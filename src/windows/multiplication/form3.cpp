@@ -1,16 +1,12 @@
 #include "windows/multiplication/form3.h"
 
-#include "app/module1.h"
+#include "app/random.h"
+#include "app/sound.h"
+#include "exercises/numbers.h"
 #include "windows/common/commands.h"
 #include "windows/common/rules.h"
 
-namespace {
-
-QString num(int v) { return QString::number(v); }
-
-} // namespace
-
-Form3::Form3() : Form(design())
+Form3::Form3() : ExerciseWindow(design())
 {
     Command1 = array<CommandButton>("Command1");
     Command2 = array<CommandButton>("Command2");
@@ -53,14 +49,11 @@ Form3::Form3() : Form(design())
 void Form3::Form_Load()
 {
     Random::Randomize();
-    MultiplicandLastIndex = 4;
-    MultiplierMode = MultiplierSize::TwoDigits;
-    DrawMultiplication();
+    Current = LongMultiplication::Draw(4, MultiplierSize::TwoDigits);
     CoverMainWindow(*this);
-    for (CommandButton *b : Command9)
-        b->setCaption(QString());
     Language::load("/idioma/", "formulariomulti.txt", texts());
     NameControls();
+    ShowMultiplication(Current);
     Command4[0]->setFocus();
 }
 
@@ -84,112 +77,46 @@ CommandButton *Form3::WorkingCell(Row row, int column) const
     return Cells(row)[column - FirstColumn(row)];
 }
 
-// ---------------------------------------------------------------- drawing and sizes
+// ---------------------------------------------------------------- showing the multiplication
 
-void Form3::DrawMultiplication()
+void Form3::ShowMultiplication(const LongMultiplication &m)
 {
-    for (int i = 0; i <= MultiplicandLastIndex; ++i) {
-        Command1[i]->setCaption(num(Random::Digit(9, 1)));
-        if (i < 2)
-            Command2[i]->setCaption(num(Random::Digit(8, 2)));
+    Current = m;
+    const int last = m.MultiplicandLastIndex;
+    for (auto [i, digit] : Command1.items()) {
+        digit->setVisible(i <= last);
+        if (i <= last)
+            digit->setCaption(num(m.MultiplicandDigits[i]));
     }
-    ReadMultiplication();
-}
-
-void Form3::ShowMultiplication(int a, int b)
-{
-    for (int i = 0; i <= MultiplicandLastIndex; ++i, a /= 10)
-        Command1[i]->setCaption(num(a % 10));
-    for (int i = 0; i < 2; ++i, b /= 10)
-        Command2[i]->setCaption(num(b % 10));
-    ReadMultiplication();
-}
-
-// The multiplication is what its digits say; the right digit of every cell is stored now.
-void Form3::ReadMultiplication()
-{
-    int a = 0, b = 0, power = 1;
-    for (int i = 0; i <= MultiplicandLastIndex; ++i, power *= 10) {
-        a += captionValue(Command1[i]->Caption()) * power;
-        if (i < 2)
-            b += captionValue(Command2[i]->Caption()) * power;
+    for (auto [i, digit] : Command2.items())
+        digit->setCaption(num(m.MultiplierDigits[i]));
+    Command2[1]->setVisible(!m.OneDigit());
+    for (int k : {1, 2})
+        Command7[k]->setVisible(!m.OneDigit());
+    Line4->setVisible(!m.OneDigit());
+    Command3[0]->setEnabled(!m.OneDigit());
+    Line1->setX1(Command4[m.CellCount(Row::First) - 1]->Left());
+    Line4->setX1(Command6[m.CellCount(Row::Result) - 1]->Left());
+    // A carry box stands over every multiplicand digit but the units.
+    for (auto [j, carry] : Command9.items()) {
+        carry->setVisible(j + 1 <= last);
+        carry->setCaption(Carries[j].caption());
     }
-    int p1 = a * captionValue(Command2[0]->Caption());
-    int p2 = a * captionValue(Command2[1]->Caption());
-    int product = a * b;
-    // Row 1 and row 2 have m + 2 cells, the result row m + 3; leading cells hold 0.
-    for (int i = 0; i <= MultiplicandLastIndex + 1; ++i, p1 /= 10, p2 /= 10) {
-        RightDigits[int(Row::First)][i] = p1 % 10;
-        RightDigits[int(Row::Second)][i + 1] = p2 % 10;
-    }
-    for (int k = 0; k <= MultiplicandLastIndex + 2; ++k, product /= 10)
-        RightDigits[int(Row::Result)][k] = product % 10;
-    Multiplicand = a;
-    Multiplier = b;
+    ShowRows();
     for (Row row : {Row::First, Row::Second, Row::Result})
         for (CommandButton *cell : Cells(row))
-            cell->setSpokenDescription(Statement());
+            cell->setSpokenDescription(m.Statement());
 }
 
-// The multiplication as it stands: "23 X 45", or "23 X 5" with one multiplier digit.
-QString Form3::Statement() const
-{
-    return num(Multiplicand) + QStringLiteral(" X ") + num(MultiplierMode == MultiplierSize::OneDigit ? Multiplier % 10 : Multiplier);
-}
-
-void Form3::ClearWorking()
+// Every cell of the three rows, as the model has it.
+void Form3::ShowRows()
 {
     for (Row row : {Row::First, Row::Second, Row::Result})
-        for (CommandButton *cell : Cells(row)) {
-            unjudge(cell);
-            cell->setCaption(QString());
+        for (auto [i, cell] : Cells(row).items()) {
+            const DigitCell &model = Current.Cell(row, i + FirstColumn(row));
+            cell->setVisible(model.inUse && i < Current.CellCount(row));
+            showCell(cell, model);
         }
-}
-
-void Form3::ShowColumns()
-{
-    const int m = MultiplicandLastIndex;
-    Command1[m]->show();
-    for (int i = 0; i <= m; ++i) {
-        Command4[i + 1]->show();
-        Command5[i + 1]->show();
-        Command6[i + 2]->show();
-    }
-    Line1->setX1(Command4[m + 1]->Left());
-    Line4->setX1(Command6[m + 2]->Left());
-}
-
-void Form3::ShrinkToTwoDigits()
-{
-    for (int i = 2; i <= Command1.UBound(); ++i)
-        Command1[i]->hide();
-    for (int i = 3; i <= Command4.UBound(); ++i) {
-        Command4[i]->hide();
-        Command5[i]->hide();
-    }
-    for (int i = 3; i <= Command6.UBound(); ++i)
-        Command6[i]->hide();
-    Command6[3]->show();
-    Line1->setX1(Command4[2]->Left());
-    Line4->setX1(Command6[3]->Left());
-}
-
-void Form3::UseOneDigitMultiplier()
-{
-    for (CommandButton *cell : Command5)
-        cell->hide();
-    for (CommandButton *cell : Command6)
-        cell->hide();
-    Command2[1]->hide();
-    Command7[1]->hide();
-    Command7[2]->hide();
-}
-
-void Form3::UseTwoDigitMultiplier()
-{
-    ShowColumns();
-    for (CommandButton *b : {Command2[1], Command5[0], Command6[0], Command6[1], Command7[1], Command7[2]})
-        b->show();
 }
 
 // Both size buttons start a new exercise.
@@ -197,34 +124,17 @@ void Form3::Command3_Click(int Index)
 {
     for (CommandButton *check : Command7)
         check->setEnabled(true);
-    if (Index == 0) {
-        if (MultiplicandLastIndex == 4) {
-            MultiplicandLastIndex = 1;
-            ShrinkToTwoDigits();
-        } else {
-            ++MultiplicandLastIndex;
-            ShowColumns();
-        }
-    } else if (MultiplierMode == MultiplierSize::TwoDigits) {
-        UseOneDigitMultiplier();
-        Command3[0]->setEnabled(false);
-        Line4->hide();
-        MultiplierMode = MultiplierSize::OneDigit;
-    } else {
-        UseTwoDigitMultiplier();
-        Command3[0]->setEnabled(true);
-        Line4->show();
-        MultiplierMode = MultiplierSize::TwoDigits;
-    }
-    ClearWorking();
-    DrawMultiplication();
+    int last = Current.MultiplicandLastIndex;
+    MultiplierSize mode = Current.Mode;
+    if (Index == 0)
+        last = last == 4 ? 1 : last + 1;
+    else
+        mode = mode == MultiplierSize::TwoDigits ? MultiplierSize::OneDigit : MultiplierSize::TwoDigits;
+    ShowMultiplication(LongMultiplication::Draw(last, mode));
     Vorlando1->setFile(QString());
     Sound::play("/sonidos/operacion.wav");
     Command4[0]->setFocus();
-    announce(Statement());
-    // A carry box stands over every multiplicand digit but the units.
-    for (int j = 1; j <= Command9.UBound(); ++j)
-        Command9[j]->setVisible(Command1[j + 1]->Visible());
+    announce(Current.Statement());
 }
 
 // ---------------------------------------------------------------- writing digits
@@ -233,7 +143,8 @@ void Form3::Command3_Click(int Index)
 void Form3::WriteDigit(Row row, int Index, DigitKey key)
 {
     Sound::play("/sonidos/pulsa.wav");
-    enterKey(Cells(row)[Index], key);
+    Current.Enter(row, Index + FirstColumn(row), key);
+    showCell(Cells(row)[Index], Current.Cell(row, Index + FirstColumn(row)));
     Vorlando1->setFile(QString());
     // A digit written, on to the next one leftwards, as the method goes; after the last, the row's check.
     if (key.kind == DigitKey::Digit)
@@ -248,76 +159,43 @@ void Form3::Command5_KeyPress(int Index, DigitKey key) { WriteDigit(Row::Second,
 void Form3::Command6_KeyPress(int Index, DigitKey key) { WriteDigit(Row::Result, Index, key); }
 
 // A carry box is the child's own note: silent, never judged.
-void Form3::Command9_Click(int Index) { digitUp(Command9[Index]); }
-void Form3::Command9_KeyPress(int Index, DigitKey key) { enterKey(Command9[Index], key); }
+void Form3::Command9_Click(int Index) { Command9_KeyPress(Index, {DigitKey::Up}); }
+void Form3::Command9_KeyPress(int Index, DigitKey key)
+{
+    Carries[Index].enter(key);
+    Command9[Index]->setCaption(Carries[Index].caption());
+}
 
 // ---------------------------------------------------------------- checking
 
-// Colours every cell of the row in use, blue right and red wrong; true if one is
-// wrong. An empty cell inside the number, judged right, shows its 0; an empty
-// leading one stays empty.
-bool Form3::CheckRow(Row row)
-{
-    const int first = FirstColumn(row);
-    int leading = first; // the highest column whose right digit is not 0
-    for (int k = first; k - first <= Cells(row).UBound() && WorkingCell(row, k)->Visible(); ++k)
-        if (RightDigits[int(row)][k] != 0)
-            leading = k;
-    bool wrong = false;
-    for (int k = first; k - first <= Cells(row).UBound(); ++k) {
-        CommandButton *cell = WorkingCell(row, k);
-        if (!cell->Visible())
-            break;
-        const bool right = captionValue(cell->Caption()) == RightDigits[int(row)][k];
-        judge(cell, right);
-        if (right && cell->Caption().isEmpty() && k < leading)
-            cell->setCaption(QStringLiteral("0"));
-        wrong = wrong || !right;
-    }
-    return wrong;
-}
-
-void Form3::RecordExercise(int multiplier, bool wrong)
-{
-    const QString result = wrong ? QStringLiteral(" ? ") : num(Multiplicand * multiplier);
-    addResultsLine(ExerciseKind::WrittenMultiplication, !wrong,
-                   MultiplicationTitle + num(Multiplicand) + QStringLiteral(" X ") + num(multiplier) + QStringLiteral(" = ") +
-                       result + verdictTail(VerdictTexts[wrong ? 1 : 0]));
-}
-
 void Form3::Command7_Click(int Index)
 {
+    const Row checked = Row(Index);
     bool wrong = false;
-    if (Index == 0) {
-        wrong = CheckRow(Row::First);
-        if (Command7[1]->isHidden()) { // one-digit multiplier: row 1 is the result
-            RecordExercise(captionValue(Command2[0]->Caption()), wrong);
-            Command7[0]->setEnabled(wrong);
-        }
-    } else if (Index == 1) {
-        wrong = CheckRow(Row::Second);
-    } else {
+    if (checked == Row::Result) {
         for (Row row : {Row::Result, Row::Second, Row::First})
-            wrong = CheckRow(row) || wrong;
-        RecordExercise(Multiplier, wrong);
-        Command7[2]->setEnabled(wrong);
-    }
-
-    repaint(); // the colours are on screen before the sound starts
-    if (wrong) {
-        Vorlando1->setFile(AppFolder::resource("/gifs/fallo.gif"));
-        Sound::play("/sonidos/fallo.wav");
+            wrong = Current.Check(row) || wrong;
     } else {
-        Sound::play("/sonidos/acierto.wav");
-        Vorlando1->setFile(AppFolder::resource("/gifs/acierto.gif"));
+        wrong = Current.Check(checked);
     }
-    for (CommandButton *carry : Command9)
+    const bool final = Current.Final(checked);
+    if (final)
+        Command7[Index]->setEnabled(wrong); // a right final check is done; a wrong one may be repeated
+    ShowRows();
+    for (auto [j, carry] : Command9.items()) {
+        Carries[j].clear();
         carry->setCaption(QString());
-
-    // Said aloud: the row checked, or the verdict on the whole; then on to what comes next.
-    const bool final = Index == 2 || Command7[1]->isHidden();
+    }
     const QString &verdict = VerdictTexts[wrong ? 1 : 0];
-    announce(final && !verdict.isEmpty() ? verdict : Words.rows[Index] + QStringLiteral(": ") + (wrong ? Words.wrong : Words.right));
+    std::optional<Finished> done;
+    if (final)
+        done = Finished{ExerciseKind::WrittenMultiplication, !wrong, Current.ResultsText(MultiplicationTitle, wrong, verdict), Current};
+    // Said aloud: the row checked, or the verdict on the whole; then on to what comes next.
+    Conclude({.right = !wrong,
+              .animation = Vorlando1,
+              .gif = wrong ? "/gifs/fallo.gif" : "/gifs/acierto.gif",
+              .said = final && !verdict.isEmpty() ? verdict : Words.rows[Index] + QStringLiteral(": ") + (wrong ? Words.wrong : Words.right),
+              .done = done});
     if (final)
         focusFirst({Command7[Index], Command3[0], Command3[1]});
     else

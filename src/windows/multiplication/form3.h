@@ -1,12 +1,13 @@
 // The written-multiplication window.
 #pragma once
 
-#include "app/module1.h"
-#include "ui/form.h"
+#include "app/language.h"
+#include "exercises/longmultiplication.h"
+#include "windows/common/exercisewindow.h"
 
 #include <array>
 
-class Form3 : public Form
+class Form3 : public ExerciseWindow
 {
     Q_OBJECT
 public:
@@ -30,17 +31,16 @@ public:
     static constexpr int ColumnStep = 720;
     static constexpr int ColumnLeft(int k) { return 5640 - ColumnStep * k; }
 
-    // Shows the multiplication a × b (b of two digits, a of as many as the size in
-    // use) as a draw would: its digits, and the right digit of every cell.
-    void ShowMultiplication(int a, int b);
+    // Shows this multiplication as a draw would: its digits, its rows and columns.
+    void ShowMultiplication(const LongMultiplication &m);
 
-    // The three working rows, numbered as their check buttons Command7(0..2).
-    enum class Row { First = 0, Second = 1, Result = 2 };
+    using Row = LongMultiplication::Row;
+    using MultiplierSize = LongMultiplication::MultiplierSize;
     // The cell of a working row that stands in column k (row 2 starts one column left of units).
     CommandButton *WorkingCell(Row row, int column) const;
     // The cells of a working row, index 0 first, and the column of its cell 0.
     const ControlArray<CommandButton> &Cells(Row row) const;
-    static int FirstColumn(Row row) { return row == Row::Second ? 1 : 0; }
+    static int FirstColumn(Row row) { return LongMultiplication::FirstColumn(row); }
 
     // Controls, and the role each plays.
     ControlArray<CommandButton> Command1; // multiplicand digits; cell i stands in column i (read only)
@@ -57,14 +57,9 @@ public:
     Line *Line4;                          // rule above the result row; its left end follows the result row
     Vorlando *Vorlando1;                  // right or wrong animation after a check
 
-    // How many multiplier digits are in use.
-    enum class MultiplierSize { TwoDigits = 1, OneDigit = 2 };
-
-    // State.
-    int MultiplicandLastIndex = 4; // highest multiplicand digit in use: 1..4 (two to five digits)
-    MultiplierSize MultiplierMode = MultiplierSize::TwoDigits;
-    int Multiplicand = 0;
-    int Multiplier = 0; // both digits, also when only the units digit is shown
+    // State: the multiplication on screen, and the carry boxes, the child's own notes.
+    LongMultiplication Current;
+    std::array<DigitCell, 4> Carries;
     QString MultiplicationTitle;
     std::array<QString, 2> VerdictTexts;
 
@@ -84,19 +79,7 @@ public:
 private:
     static FormLayout design();
     std::vector<Language::Line> texts();
-    void DrawMultiplication();
-    void ReadMultiplication();
-    void ClearWorking();
-    void ShowColumns();
-    void ShrinkToTwoDigits();
-    void UseOneDigitMultiplier();
-    void UseTwoDigitMultiplier();
+    void ShowRows();
     void WriteDigit(Row row, int Index, DigitKey key);
     void NameControls();
-    QString Statement() const;
-    bool CheckRow(Row row);
-    void RecordExercise(int multiplier, bool wrong);
-
-    // The right digit of every working cell, by row and column, stored by the draw.
-    std::array<std::array<int, 7>, 3> RightDigits{};
 };

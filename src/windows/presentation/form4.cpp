@@ -1,6 +1,7 @@
 #include "windows/presentation/form4.h"
 
 #include "app/module1.h"
+#include "app/language.h"
 #include "windows/column/form1.h"
 #include "windows/forms.h"
 

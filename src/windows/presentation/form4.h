@@ -1,7 +1,7 @@
 // The presentation window: the program's title card and the child's name.
 #pragma once
 
-#include "app/module1.h"
+#include "app/language.h"
 #include "ui/form.h"
 
 // The author's line of the window title.

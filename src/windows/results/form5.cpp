@@ -1,6 +1,7 @@
 #include "windows/results/form5.h"
 
 #include "app/module1.h"
+#include "app/language.h"
 #include "windows/column/form1.h"
 #include "windows/forms.h"
 
@@ -103,10 +104,18 @@ std::vector<Language::Line> Form5::texts()
     };
 }
 
-void Form5::AddRecord(const ResultRecord &record)
+void Form5::ShowRecord(const Record *record)
 {
-    records_.push_back(record);
-    List1->AddItem(record.line);
+    record_ = record;
+    for (const ResultRecord &r : record->records())
+        List1->AddItem(r.line);
+    connect(record, &Record::added, this, [this](const ResultRecord &r) { List1->AddItem(r.line); });
+}
+
+const std::vector<ResultRecord> &Form5::Records() const
+{
+    static const std::vector<ResultRecord> none;
+    return record_ ? record_->records() : none;
 }
 
 // ---------------------------------------------------------------- the teacher's copy and print
@@ -120,10 +129,10 @@ QStringList Form5::RecordLines() const
     QStringList lines{Module1::PlayerName + QStringLiteral(" — ") +
                       spanish.toString(Module1::RunStarted, QStringLiteral("dddd, d 'de' MMMM 'de' yyyy, HH:mm")),
                       QString()};
-    if (records_.empty())
+    if (Records().empty())
         return lines << Words.nothing;
     std::array<int, 6> right{}, wrong{};
-    for (const ResultRecord &r : records_) {
+    for (const ResultRecord &r : Records()) {
         lines << r.line;
         ++(r.right ? right : wrong)[int(r.kind)];
     }

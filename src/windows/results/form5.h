@@ -2,21 +2,14 @@
 // the teacher copies the record or prints it, with a tally at its end.
 #pragma once
 
-#include "app/module1.h"
+#include "app/language.h"
 #include "ui/form.h"
-#include "windows/common/rules.h"
+#include "record/record.h"
 
 #include <array>
 #include <vector>
 
 class QPrinter;
-
-// One finished exercise as the record of the run keeps it: its line as listed.
-struct ResultRecord {
-    ExerciseKind kind;
-    bool right;
-    QString line;
-};
 
 class Form5 : public Form
 {
@@ -29,9 +22,9 @@ public:
     void Command1_Click(); // copy the record
     void Command2_Click(); // print it
 
-    // Adds a finished exercise to the record, and its line to the list.
-    void AddRecord(const ResultRecord &record);
-    const std::vector<ResultRecord> &Records() const { return records_; }
+    // Shows this record of the run: a line for each exercise it has, and for each it gains.
+    void ShowRecord(const Record *record);
+    const std::vector<ResultRecord> &Records() const;
 
     // The record for the teacher, as plain text: the child's name with the date
     // and time of the run, every line as listed, and the tally of right and wrong.
@@ -59,6 +52,6 @@ protected:
 private:
     std::vector<Language::Line> texts();
     QStringList RecordLines() const;
-    std::vector<ResultRecord> records_;
+    const Record *record_ = nullptr;
     class QAction *CopyAction = nullptr, *PrintAction = nullptr;
 };

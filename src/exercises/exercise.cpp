@@ -1,37 +1,16 @@
-#include "windows/column/exercise.h"
+#include "exercises/exercise.h"
 
-#include "app/module1.h"
+#include "app/random.h"
+#include "exercises/numbers.h"
 
 namespace {
 
-QString num(int v) { return QString::number(v); }
-
-int valueOf(const std::array<int, 3> &digits, int count)
-{
-    int v = 0;
-    for (int i = count - 1; i >= 0; --i)
-        v = 10 * v + digits[i];
-    return v;
-}
+// The value of the lowest `count` digits of a row (units first).
+int valueOf(const std::array<int, 3> &digits, int count) { return numberOf({digits.rend() - count, digits.rend()}); }
 
 int digitCount(int v) { return v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : 4; }
 
 } // namespace
-
-ExerciseKind kindOf(Op op)
-{
-    switch (op) {
-    case Op::Division:
-        return ExerciseKind::Division;
-    case Op::Subtraction:
-        return ExerciseKind::Subtraction;
-    case Op::Multiplication:
-        return ExerciseKind::Multiplication;
-    case Op::Addition:
-        break;
-    }
-    return ExerciseKind::Addition;
-}
 
 Exercise Exercise::Draw(Op op, int digits, int table)
 {
@@ -66,6 +45,7 @@ Exercise Exercise::Draw(Op op, int digits, int table)
         e.Bottom = {e.Divisor, e.Dividend % 10, e.Dividend / 10};
         e.TopShown = {false, false, false};
         e.BottomShown = {true, true, e.Bottom[2] != 0};
+        e.SetAnswerDigits();
         return e;
     }
     if (op == Op::Subtraction) {
@@ -91,6 +71,7 @@ Exercise Exercise::Draw(Op op, int digits, int table)
                        : op == Op::Subtraction ? e.OperandA - e.OperandB
                                                : e.OperandA * e.OperandB;
     e.AnswerDigits = digitCount(e.ExpectedResult);
+    e.SetAnswerDigits();
     return e;
 }
 
@@ -110,6 +91,7 @@ Exercise Exercise::Of(Op op, int a, int b)
         e.ExpectedResult = a / b;
         e.Bottom = {b, a % 10, a / 10};
         e.BottomShown = {true, true, a >= 10};
+        e.SetAnswerDigits();
         return e;
     }
     e.OperandA = a;
@@ -121,32 +103,54 @@ Exercise Exercise::Of(Op op, int a, int b)
     e.BottomShown = op == Op::Multiplication ? std::array<bool, 3>{true, false, false} : e.TopShown;
     e.ExpectedResult = op == Op::Addition ? a + b : op == Op::Subtraction ? a - b : a * b;
     e.AnswerDigits = digitCount(e.ExpectedResult);
+    e.SetAnswerDigits();
     return e;
 }
 
-Exercise::Judgement Exercise::Judge(const std::array<QString, 4> &boxes) const
+void Exercise::SetAnswerDigits()
 {
+    const std::vector<int> digits = digitsOf(ExpectedResult, AnswerDigits);
+    for (int i = 0; i < int(Answer.size()); ++i) {
+        Answer[i].right = i < AnswerDigits ? digits[digits.size() - 1 - i] : 0;
+        Answer[i].inUse = i < AnswerDigits;
+    }
+}
+
+Exercise::Judgement Exercise::Judge()
+{
+    if (!Answer[0].judged)
+        for (DigitCell &c : Carry)
+            c.first = c.current;
     Judgement j;
-    if (Operation == Op::Division) {
-        j.right = Divisor * captionValue(boxes[0]) == Dividend;
-        j.digitRight[0] = j.right;
-        j.entered = boxes[0];
-        return j;
+    j.right = true;
+    for (int i = 0; i < AnswerDigits; ++i)
+        j.right = Answer[i].judge() && j.right;
+    // A right answer is right in every box.
+    for (int i = 0; i < AnswerDigits; ++i) {
+        if (j.right)
+            Answer[i].verdict = Verdict::Right;
+        j.digitRight[i] = Answer[i].verdict == Verdict::Right;
     }
-    int typed = 0;
-    for (int i = AnswerDigits - 1; i >= 0; --i)
-        typed = 10 * typed + captionValue(boxes[i]);
-    j.right = typed == ExpectedResult;
-    // Each box against its digit; the highest box in use against all that is left.
-    int power = 1;
-    for (int i = 0; i < AnswerDigits; ++i, power *= 10) {
-        int expected = ExpectedResult / power;
-        if (i < AnswerDigits - 1)
-            expected %= 10;
-        j.digitRight[i] = j.right || captionValue(boxes[i]) == expected;
-    }
-    j.entered = num(j.right ? ExpectedResult : typed);
+    j.entered = Operation == Op::Division ? Answer[0].caption() : num(j.right ? ExpectedResult : typed());
     return j;
+}
+
+int Exercise::typed() const
+{
+    int v = 0;
+    for (int i = AnswerDigits - 1; i >= 0; --i)
+        v = 10 * v + Answer[i].value();
+    return v;
+}
+
+std::optional<int> Exercise::FirstAnswer() const
+{
+    if (!Answer[0].judged)
+        return std::nullopt;
+    int v = 0;
+    for (int i = AnswerDigits - 1; i >= 0; --i)
+        v = 10 * v + Answer[i].first.value_or(0);
+    return v;
 }
 
 QString Exercise::Statement(const QString &operationName) const

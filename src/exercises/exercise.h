@@ -1,18 +1,17 @@
 // One exercise of the column window, without widgets: the two rows of digits,
 // the operands, the right answer, the judging of an answer and the text of its
-// results line. The window shows it and asks it.
+// results line, and what the child wrote in the answer and carry boxes. The
+// window shows it and asks it.
 #pragma once
 
-#include "windows/common/rules.h"
+#include "exercises/digitcell.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 
 // The operations, numbered as their buttons Command1(0..3).
 enum class Op { Division = 0, Addition = 1, Subtraction = 2, Multiplication = 3 };
-
-// What the record of the run calls an exercise of this operation.
-ExerciseKind kindOf(Op op);
 
 struct Exercise {
     Op Operation = Op::Addition;
@@ -41,12 +40,23 @@ struct Exercise {
         std::array<bool, 4> digitRight{}; // per answer box in use, units first
         QString entered;                  // the answer as its results line writes it
     };
-    // Judges the captions of the answer boxes, units first ("" an empty box).
-    Judgement Judge(const std::array<QString, 4> &boxes) const;
+    // The answer boxes (units first) and the carry boxes over the tens (1) and
+    // the hundreds (2), as the child fills them.
+    std::array<DigitCell, 4> Answer{};
+    std::array<DigitCell, 3> Carry{};
+    // Judges the answer boxes in use (an empty box reads 0); the first check
+    // keeps the child's first answer in each box, and the carries beside it.
+    Judgement Judge();
+    // The answer as the child first checked it (nothing before the first check).
+    std::optional<int> FirstAnswer() const;
 
     // The exercise as the results line begins it: "Suma: 25 + 17", "División: 12 / 4".
     QString Statement(const QString &operationName) const;
     // The exercise and the answer as the results line writes them after its
     // number: "Suma: 25 + 17 = 42", "División: 12 / 4 <> 5".
     QString ResultsText(const QString &operationName, const Judgement &j) const;
+
+private:
+    void SetAnswerDigits();
+    int typed() const;
 };

@@ -131,7 +131,8 @@ void keys(Form *window, const QString &script)
     static const QHash<QChar, Qt::Key> named{{'b', Qt::Key_Backspace}, {'^', Qt::Key_Up},    {'v', Qt::Key_Down},
                                              {'+', Qt::Key_Plus},      {'-', Qt::Key_Minus}, {'<', Qt::Key_Left},
                                              {'>', Qt::Key_Right},     {'t', Qt::Key_Tab},   {'T', Qt::Key_Backtab},
-                                             {'_', Qt::Key_Space},     {'r', Qt::Key_Return}, {'e', Qt::Key_Escape}};
+                                             {'_', Qt::Key_Space},     {'r', Qt::Key_Return}, {'e', Qt::Key_Escape},
+                                             {'d', Qt::Key_Delete}};
     for (QChar c : script) {
         QWidget *target = window->focusWidget() ? window->focusWidget() : window;
         if (c.isDigit())

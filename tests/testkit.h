@@ -51,7 +51,7 @@ void click(QWidget *w);
 void clickTimes(QWidget *w, int times);
 // Keys pressed on whatever has the focus in the window, one character a key:
 // a digit, b Backspace, ^ Up, v Down, + −, < Left, > Right, t Tab, T Shift+Tab,
-// _ Space, r Return, e Escape.
+// _ Space, r Return, e Escape, d Delete.
 void keys(Form *window, const QString &script);
 // The control that has the window's focus, by what a screen reader calls it.
 QString focused(Form *window);

@@ -640,6 +640,35 @@ private slots:
             QCOMPARE(Sound::requests().mid(0, 2), QStringList(2, "/sonidos/corre.wav"));
     }
 
+    void afterTheRaceTheAnswerIsClosed()
+    {
+        // The runner reached the check: the answer as judged stays, by mouse and by keyboard.
+        Form1 *f = loadMainWindow();
+        click(f->Command7[0]);
+        exercise(Op::Addition, 5, 7);
+        clickAnswer(f, "3");
+        for (int i = 0; i < 2000 && f->Timer1->Enabled(); ++i)
+            f->Timer1_Timer();
+        const QString judged = cells(f->Command3);
+        QCOMPARE(judged, QStringLiteral("3r.r"));
+        Sound::requests().clear();
+        clickTimes(f->Command3[0], 2);
+        click(f->Image1[1]);
+        for (CommandButton *box : f->Command3) {
+            if (!box->Visible())
+                continue;
+            QFocusEvent focus(QEvent::FocusIn); // even were it to get the keyboard
+            QCoreApplication::sendEvent(box, &focus);
+            for (Qt::Key k : {Qt::Key_4, Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down}) {
+                QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, k == Qt::Key_4 ? QStringLiteral("4") : QString());
+                QCoreApplication::sendEvent(box, &press);
+            }
+        }
+        QCOMPARE(cells(f->Command3), judged);
+        QVERIFY(Sound::requests().isEmpty());
+        QCOMPARE(resultsLines().size(), 1);
+    }
+
     void theRaceRunsOnItsOwn()
     {
         data->remove("/gifs/1.gif");

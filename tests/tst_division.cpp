@@ -172,6 +172,39 @@ private slots:
         QCOMPARE(f->Division.RightCount() + f->Division.WrongCount(), QString(QTest::currentDataTag()).contains("sixteen") ? 17 : lights(f).size());
     }
 
+    void finWaitsForTheLastDigit_data()
+    {
+        QTest::addColumn<QString>("division");
+        QTest::addColumn<int>("bringDowns");
+        QTest::newRow("a long first group") << "1234 7" << 2;
+        QTest::newRow("a short first group") << "9876 2" << 3;
+        QTest::newRow("three-digit divisor") << "123456 200" << 2;
+    }
+    void finWaitsForTheLastDigit()
+    {
+        QFETCH(QString, division);
+        QFETCH(int, bringDowns);
+        Clock::setSecond(1);
+        Form2 *f = openDivision();
+        f->ShowDivision(LongDivision::Of(division.section(' ', 0, 0).toInt(), division.section(' ', 1, 1).toInt()));
+        QVERIFY(!f->Command9->Visible());
+        click(f->Command3);
+        int downs = 0;
+        for (; !f->Command9->Visible() && downs < 5; ++downs) {
+            int enabled = 0;
+            for (CommandButton *arrow : f->Command12)
+                enabled += arrow->Visible() && arrow->isEnabled();
+            QCOMPARE(enabled, 1); // one arrow waits at a time
+            bringDown(f);
+        }
+        QCOMPARE(downs, bringDowns); // Fin came with the last digit, not before
+        for (CommandButton *arrow : f->Command12)
+            QVERIFY(!arrow->isEnabled() || !arrow->Visible());
+        click(f->Command9);
+        QVERIFY(!f->Command9->Visible());
+        QCOMPARE(resultsLines().size(), 1);
+    }
+
     void aStepAsTheChildSeesIt()
     {
         Clock::setSecond(20);

@@ -291,6 +291,51 @@ private slots:
         QCOMPARE(spoken(f->Label2[0]), QString("Divisor: ") + f->Label2[0]->Caption());
     }
 
+    void backspaceAndDeleteEmptyACell_data()
+    {
+        QTest::addColumn<QString>("cell"); // which window's cell
+        QTest::addColumn<QString>("key");  // b Backspace, d Delete
+        QTest::addColumn<QString>("empty"); // what the empty cell shows
+        for (const char *key : {"b", "d"}) {
+            QTest::addRow("answer box, %s", key) << "answer" << key << "";
+            QTest::addRow("carry box, %s", key) << "carry" << key << "";
+            QTest::addRow("quotient digit, %s", key) << "quotient" << key << "-";
+            QTest::addRow("remainder digit, %s", key) << "remainder" << key << "-";
+            QTest::addRow("product row, %s", key) << "product" << key << "";
+        }
+    }
+    void backspaceAndDeleteEmptyACell()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, key);
+        QFETCH(QString, empty);
+        Form1 *main = loadMainWindow();
+        Form *window = main;
+        CommandButton *c = nullptr;
+        if (cell == "answer" || cell == "carry") {
+            c = cell == "answer" ? main->Command3[0] : main->Command10[1];
+        } else if (cell == "product") {
+            window = forms().form3();
+            c = forms().form3()->Command4[0];
+        } else {
+            Form2 *d = forms().form2();
+            window = d;
+            click(d->Command3);
+            c = cell == "quotient" ? d->Command11[0] : d->RemainderCell(1, d->Division.FirstGroupDigits - 1);
+        }
+        window->Show();
+        for (const QString &start : {QStringLiteral("7"), QStringLiteral("0")}) {
+            c->setFocus();
+            keys(window, start);
+            QCOMPARE(c->Caption(), start);
+            c->setFocus();
+            keys(window, key);
+            QCOMPARE(c->Caption(), empty);
+            keys(window, key); // and an empty cell stays empty
+            QCOMPARE(c->Caption(), empty);
+        }
+    }
+
     void fileListIsSortedByName()
     {
         data->remove("/Fondos");

@@ -64,6 +64,16 @@ int LongMultiplication::CellCount(Row row) const { return MultiplicandLastIndex 
 
 bool LongMultiplication::Check(Row row)
 {
+    if (row != Row::Result)
+        return CheckRow(row);
+    bool wrong = false;
+    for (Row r : {Row::Result, Row::Second, Row::First})
+        wrong = CheckRow(r) || wrong;
+    return wrong;
+}
+
+bool LongMultiplication::CheckRow(Row row)
+{
     const int first = FirstColumn(row), last = first + CellCount(row) - 1;
     int leading = first; // the highest column whose right digit is not 0
     for (int k = first; k <= last; ++k)

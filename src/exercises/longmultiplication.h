@@ -52,8 +52,9 @@ public:
     int RowDigit(Row row) const { return MultiplierDigits[row == Row::Second ? 1 : 0]; }
 
     void Enter(Row row, int column, DigitKey key) { Cell(row, column).enter(key); }
-    // Judges every cell of the row; an empty cell inside the number, judged
-    // right, shows its 0; an empty leading one stays empty. True if one is wrong.
+    // Judges every cell of the row (the result: of every row); an empty cell
+    // inside the number, judged right, shows its 0; an empty leading one stays
+    // empty. True if one is wrong.
     bool Check(Row row);
     bool Checked(Row row) const { return checked_[int(row)]; }
     // Whether checking this row finishes the exercise: the result, or the only row.
@@ -68,6 +69,7 @@ public:
 
 private:
     void WorkOut();
+    bool CheckRow(Row row);
     std::array<std::array<DigitCell, Columns>, 3> cells_{};
     std::array<std::array<int, Columns>, 3> carries_{};
     std::array<bool, 3> checked_{}, wrong_{};

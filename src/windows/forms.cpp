@@ -34,6 +34,10 @@ Form3 *Forms::form3() { return get(f3_); }
 Form4 *Forms::form4() { return get(f4_); }
 Form5 *Forms::form5() { return get(f5_); }
 
+Form *Forms::mainWindow() { return form1(); }
+Form *Forms::resultsWindow() { return form5(); }
+const FileList &Forms::backgrounds() { return *form1()->File1; }
+
 void Forms::unloadAll()
 {
     delete f2_.data();

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+class FileList;
+class Form;
 class Form1;
 class Form2;
 class Form3;
@@ -19,6 +21,12 @@ public:
     Form3 *form3();
     Form4 *form4();
     Form5 *form5();
+
+    // The main window and the results window as plain windows, and the main
+    // window's list of backgrounds: what the shared commands need of them.
+    Form *mainWindow();
+    Form *resultsWindow();
+    const FileList &backgrounds();
 
     // Loaded already? (never loads)
     bool isLoaded1() const { return !f1_.isNull(); }

@@ -3,9 +3,7 @@
 #include "app/module1.h"
 #include "app/sound.h"
 #include "ui/form.h"
-#include "windows/column/form1.h"
 #include "windows/forms.h"
-#include "windows/results/form5.h"
 
 #include <QMessageBox>
 
@@ -37,7 +35,7 @@ bool AskToLeave(Form *over, const QString &question)
 
 void CoverMainWindow(Form &window)
 {
-    Form1 *main = forms().form1();
+    Form *main = forms().mainWindow();
     window.MoveTo(main->Left(), main->Top());
     window.setSize(main->Width(), main->Height());
     window.setPicture(main->Picture());
@@ -47,15 +45,15 @@ void SecondaryWindowCommand(Form &window, int index)
 {
     switch (index) {
     case 0:
-        forms().form1()->Show();
+        forms().mainWindow()->Show();
         break;
     case 1:
-        forms().form5()->Show();
+        forms().resultsWindow()->Show();
         Sound::play("/sonidos/historial.wav");
         break;
     case 2:
         Sound::play("/sonidos/fondo.wav");
-        BackgroundStep(window, *forms().form1()->File1);
+        BackgroundStep(window, forms().backgrounds());
         break;
     default:
         break;

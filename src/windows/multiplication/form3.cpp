@@ -171,13 +171,7 @@ void Form3::Command9_KeyPress(int Index, DigitKey key)
 void Form3::Command7_Click(int Index)
 {
     const Row checked = Row(Index);
-    bool wrong = false;
-    if (checked == Row::Result) {
-        for (Row row : {Row::Result, Row::Second, Row::First})
-            wrong = Current.Check(row) || wrong;
-    } else {
-        wrong = Current.Check(checked);
-    }
+    const bool wrong = Current.Check(checked);
     const bool final = Current.Final(checked);
     if (final)
         Command7[Index]->setEnabled(wrong); // a right final check is done; a wrong one may be repeated

@@ -114,10 +114,14 @@ void resetProgram()
     Clock::setSecond(0);
 }
 
+// What a handler asked to say is said once it has run, before the next event.
+void handlerDone() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
+
 void click(QWidget *w)
 {
     QVERIFY(w);
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    handlerDone();
 }
 
 void clickTimes(QWidget *w, int times)
@@ -141,6 +145,7 @@ void keys(Form *window, const QString &script)
             QTest::keyClick(target, named[c], c == 'T' ? Qt::ShiftModifier : Qt::NoModifier);
         else
             QFAIL(qPrintable(QStringLiteral("no key for '%1'").arg(c)));
+        handlerDone();
     }
 }
 
@@ -161,18 +166,27 @@ QAccessible::Role role(QObject *control)
 QStringList &announcements()
 {
     static QStringList said;
+    handlerDone();
     return said;
+}
+
+QStringList &focusWhenAnnounced()
+{
+    static QStringList focus;
+    return focus;
 }
 
 void listenForAnnouncements()
 {
     announcements().clear();
+    focusWhenAnnounced().clear();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *f = qobject_cast<Form *>(w))
             QObject::connect(f, &Form::announced, [f] { // read from the window's notification, as a screen reader does
                 for (QWidget *n : f->findChildren<QWidget *>())
                     if (role(n) == QAccessible::Notification)
                         announcements() << spoken(n);
+                focusWhenAnnounced() << focused(f);
             });
 }
 

@@ -47,6 +47,8 @@ double pick(int n, int k, int d);
 // Closes every window and puts the program-wide state back to a fresh start.
 void resetProgram();
 
+// Lets what the handler just run asked to say be said, as the event loop does after it.
+void handlerDone();
 void click(QWidget *w);
 void clickTimes(QWidget *w, int times);
 // Keys pressed on whatever has the focus in the window, one character a key:
@@ -61,6 +63,8 @@ QString spoken(QObject *control, QAccessible::Text what = QAccessible::Name);
 QAccessible::Role role(QObject *control);
 // What the windows loaded now say aloud through their notification, from now on.
 QStringList &announcements();
+// What had the focus of its window when each of them was said.
+QStringList &focusWhenAnnounced();
 void listenForAnnouncements();
 
 // The visible cells of a row, in the row's order, as the child sees them: each

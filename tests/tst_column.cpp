@@ -355,9 +355,9 @@ private slots:
         keys(f, "v-v");
         QCOMPARE(up + f->Command3[2]->Caption(), QStringLiteral("30"));
         QCOMPARE(Sound::requests(), QStringList(5, "/sonidos/pulsa.wav") + QStringList(3, "/sonidos/pulsa-.wav"));
-        keys(f, ">>>r");
+        keys(f, ">>>_");
         QCOMPARE(f->focusWidget(), box);               // ← → move along the row, and stop at its end
-        QCOMPARE(box->Caption(), QStringLiteral("7")); // Enter never changes a digit
+        QCOMPARE(box->Caption(), QStringLiteral("7")); // Space never changes a digit
         keys(f, "1209");
         QCOMPARE(cells(f->Command3) + focused(f), QStringLiteral("1w2w0w9wComprueba")); // after the last box, the check
         // Carry boxes are the child's own notes: silent, by mouse or keyboard.
@@ -622,6 +622,7 @@ private slots:
                 click(f->Command1[3]), click(f->Command4[2]);
             else
                 keys(f, step);
+            handlerDone();
         }
         QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
                      .arg(f->RunnerLeft).arg(f->Timer1->Interval()).arg(QFileInfo(f->Vorlando1->file()).fileName(),

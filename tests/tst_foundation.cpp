@@ -336,6 +336,83 @@ private slots:
         }
     }
 
+    void enterPressesWhatComesNext_data()
+    {
+        // A key on a cell (r Enter, _ Space) after a few steps, and what the child then
+        // hears, once, with the focus where it went; and the lines written.
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("focus"); // when it is said
+        QTest::addColumn<int>("lines");
+        QTest::newRow("column: the check") << "answer" << "r" << "REPASA" << "Resultado, unidades" << 1;
+        QTest::newRow("column: a right answer, on to the next") << "answer 12" << "r" << "¡MUY BIEN!" << "Suma" << 1;
+        QTest::newRow("column: Space writes nothing") << "answer" << "_" << "" << "" << 0;
+        QTest::newRow("multiplication: row 1's check") << "row 0" << "r" << "Fila 1: mal" << "Fila 2, decenas" << 0;
+        QTest::newRow("multiplication: row 2's check") << "row 1" << "r" << "Fila 2: mal" << "Resultado, unidades" << 0;
+        QTest::newRow("multiplication: the result's") << "row 2" << "r" << "REPASA" << "Comprobar el resultado" << 1;
+        QTest::newRow("multiplication: Space") << "row 0" << "_" << "" << "" << 0;
+        QTest::newRow("division: row 1 brings down") << "remainder 1" << "r" << "Resto 1: mal" << "Resto 1, cifra 2" << 0;
+        QTest::newRow("division: a quotient digit waits") << "quotient" << "r" << "" << "" << 0;
+        QTest::newRow("division: the last row, Fin")
+            << "remainder 3" << "r" << "Resto 3: mal. Cociente, cifra 1: mal. Cociente, cifra 2: mal. Cociente, cifra 3: mal. REPASA 33 % bien"
+            << "Empezar" << 1;
+        QTest::newRow("division: Space") << "remainder 1" << "_" << "" << "" << 0;
+    }
+    void enterPressesWhatComesNext()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, key);
+        QFETCH(QString, said);
+        QFETCH(QString, focus);
+        QFETCH(int, lines);
+        Clock::setSecond(1);
+        Form1 *main = loadMainWindow();
+        Form *window = main;
+        if (where.startsWith("answer")) {
+            click(main->Command1[1]);
+            main->ShowExercise(Exercise::Of(Op::Addition, 5, 7));
+            main->Command3[0]->setFocus();
+            keys(main, where.section(' ', 1).isEmpty() ? "3" : "21");
+            main->Command3[0]->setFocus();
+        } else if (where.startsWith("row")) {
+            Form3 *m = forms().form3();
+            window = m;
+            m->Show();
+            m->Cells(Form3::Row(where.section(' ', 1).toInt()))[0]->setFocus();
+        } else {
+            Form2 *d = forms().form2();
+            window = d;
+            d->Show();
+            d->Timer1->setEnabled(false);
+            d->ShowDivision(LongDivision::Of(1234, 7));
+            click(d->Command3);
+            const int row = where.section(' ', 1).toInt();
+            for (int r = 1; r < row; ++r)
+                bringDown(d);
+            (row == 0 ? d->Command11[0] : d->RemainderCell(row, row))->setFocus();
+        }
+        listenForAnnouncements();
+        QWidget *cell = window->focusWidget();
+        const QString before = qobject_cast<CommandButton *>(cell)->Caption();
+        keys(window, key);
+        if (key == "_")
+            QCOMPARE(qobject_cast<CommandButton *>(cell)->Caption() + focused(window), before + spoken(cell));
+        QCOMPARE(announcements(), said.isEmpty() ? QStringList() : QStringList{said});
+        QCOMPARE(focusWhenAnnounced(), focus.isEmpty() ? QStringList() : QStringList{focus});
+        QCOMPARE(resultsLines().size(), lines);
+    }
+
+    void titles()
+    {
+        // Each window has its own title: the results its heading, the written methods their names.
+        Form1 *main = loadMainWindow();
+        QCOMPARE((main->windowTitle().isEmpty() ? QGuiApplication::applicationDisplayName() : main->windowTitle()) + "/" + forms().form5()->windowTitle() + "/" + forms().form2()->windowTitle() + "/" +
+                     forms().form3()->windowTitle(),
+                 QStringLiteral("Cuentas/Ana – tus resultados/División larga/Multiplicación larga"));
+        QCOMPARE(forms().form5()->windowTitle(), forms().form5()->Label1->Caption());
+    }
+
     void fileListIsSortedByName()
     {
         data->remove("/Fondos");

@@ -242,14 +242,19 @@ void CommandButton::keyPressEvent(QKeyEvent *e)
 {
     const int key = e->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // Enter presses a command, as Space does; it never changes a digit.
+        // Enter presses a command, as Space does; on a digit cell it asks the
+        // window for what comes next. It never changes a digit.
         if (use_ == Use::Command)
             click();
+        else if (use_ == Use::Digit)
+            emit enterPressed();
         else
             e->ignore();
         return;
     }
     if (use_ == Use::Digit) {
+        if (key == Qt::Key_Space)
+            return; // a cell is written with digits and arrows: Space after Tab writes nothing
         if (key == Qt::Key_Left || key == Qt::Key_Right) {
             // The nearest cell of the row that can take the focus, that way.
             for (CommandButton *c = key == Qt::Key_Left ? left_ : right_; c; c = key == Qt::Key_Left ? c->left_ : c->right_)

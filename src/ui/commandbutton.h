@@ -56,6 +56,8 @@ public:
 signals:
     // A key pressed on a digit cell.
     void keyPressed(DigitKey key);
+    // Enter on a digit cell: the window does what comes next (a check).
+    void enterPressed();
 
 protected:
     void paintEvent(QPaintEvent *) override;

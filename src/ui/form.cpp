@@ -168,6 +168,25 @@ void Form::Hold(int ms, int stepMs, const std::function<void()> &step)
 
 void Form::announce(const QString &text)
 {
+    if (text.isEmpty())
+        return;
+    if (toSay_.isEmpty())
+        QMetaObject::invokeMethod(this, &Form::sayPending, Qt::QueuedConnection);
+    toSay_ << text;
+}
+
+// Everything the last handler asked for, as sentences of one utterance.
+void Form::sayPending()
+{
+    QString text;
+    for (const QString &part : std::as_const(toSay_)) {
+        if (!text.isEmpty())
+            text += QStringLiteral(". ").mid(QStringLiteral(".!?").contains(text.back()) ? 1 : 0);
+        text += part;
+    }
+    toSay_.clear();
+    if (text.isEmpty())
+        return;
     announcement_->say(text);
     emit announced(text);
 }

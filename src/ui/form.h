@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -190,6 +191,8 @@ public:
     virtual void Form_Load() {}
 
     // Says a verdict aloud through a screen reader (the window's notification).
+    // What a handler says is said when it has finished, after any move of the
+    // focus, as one utterance in the order it was asked for.
     void announce(const QString &text);
     // The words a screen reader says for a right and a wrong digit.
     QString verdictWord(Verdict v) const { return v == Verdict::Right ? rightWord_ : wrongWord_; }
@@ -239,6 +242,10 @@ protected:
                     [this, w, handler, index = i](DigitKey key) { dispatch([w, handler, index, key] { (w->*handler)(index, key); }); });
     }
     template <class W> void onEnter(TextBox *t, void (W::*handler)()) { wire(t, &QLineEdit::returnPressed, handler); }
+    template <class W> void onEnter(const ControlArray<CommandButton> &a, void (W::*handler)(int))
+    {
+        wireArray(a, &CommandButton::enterPressed, handler);
+    }
 
     // The order Tab takes through the window's controls (hidden and disabled ones are passed over).
     void setFocusOrder(const std::vector<QWidget *> &order);
@@ -281,7 +288,9 @@ private:
     QObject *create(const ControlLayout &s);
 
     int width_ = 0, height_ = 0;
+    void sayPending();
     class Announcement *announcement_ = nullptr;
+    QStringList toSay_; // asked for by the handler still running
     QString rightWord_ = QStringLiteral("bien"), wrongWord_ = QStringLiteral("mal");
     vb::Colour back_ = vb::WindowFace;
     QPixmap picture_;

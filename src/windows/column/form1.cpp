@@ -52,6 +52,7 @@ Form1::Form1() : ExerciseWindow(design())
     onClick(Command2, &Form1::Command2_Click);
     onClick(Command3, &Form1::Command3_Click);
     onKeyPress(Command3, &Form1::Command3_KeyPress);
+    onEnter(Command3, &Form1::Command3_Enter);
     onKeyPress(Command10, &Form1::Command10_KeyPress);
     onClick(Command4, &Form1::Command4_Click);
     onClick(Command5, &Form1::Command5_Click);
@@ -254,6 +255,13 @@ void Form1::Command3_KeyPress(int Index, DigitKey key)
         focusFirst({Index < Command3.UBound() ? Command3[Index + 1] : nullptr, Command5});
 }
 
+// Enter on an answer box presses the check.
+void Form1::Command3_Enter(int)
+{
+    if (Command5->isVisible() && Command5->isEnabled())
+        Command5->click();
+}
+
 void Form1::Image1_Click(int Index) { WriteAnswerDigit(Index, {DigitKey::Down}); }
 
 // A carry box is the child's own note: it changes silently.
@@ -311,7 +319,7 @@ void Form1::Vorlando2_GifEnd() { Vorlando2->hide(); }
 
 // ---------------------------------------------------------------- checking
 
-void Form1::CheckAnswer()
+void Form1::CheckAnswer(bool raceFinish)
 {
     const Exercise::Judgement j = Current.Judge();
     for (int i = 0; i < Current.AnswerDigits; ++i)
@@ -329,7 +337,8 @@ void Form1::CheckAnswer()
     Conclude({.right = j.right,
               .animation = j.right ? Vorlando2 : nullptr,
               .gif = "/gifs/acierto2.gif",
-              .said = verdictSaid(verdict, j.right),
+              // the race's own check of a wrong answer says the right one too
+              .said = verdictSaid(verdict, j.right) + (raceFinish && !j.right ? QStringLiteral(": ") + num(Current.ExpectedResult) : QString()),
               .done = Finished{kindOf(Current.Operation), j.right, Current.ResultsText(name, j) + verdictTail(verdict), Current}});
 }
 
@@ -388,12 +397,10 @@ void Form1::Timer1_Timer()
     RunnerLeft += RunnerStep;
     Vorlando1->Move(RunnerLeft);
     if (Command5->Left() < RunnerLeft) {
-        CheckAnswer();
+        CheckAnswer(true);
         Command5->setEnabled(false);
-        if (!LastCheckRight) {
+        if (!LastCheckRight)
             Command5->setCaption(num(Current.ExpectedResult)); // the right answer, on the button
-            announce(verdictSaid(VerdictTexts[1], false) + QStringLiteral(": ") + Command5->Caption());
-        }
         Timer1->setEnabled(false);
         LockAnswerEntry();
     }

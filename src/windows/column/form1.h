@@ -19,6 +19,7 @@ public:
     void Command2_Click();
     void Command3_Click(int Index);
     void Command3_KeyPress(int Index, DigitKey key);
+    void Command3_Enter(int Index);
     void Command4_Click(int Index);
     void Command5_Click();
     void Command6_Click();
@@ -105,7 +106,7 @@ private:
     void DrawExercise();
     void PlaceCarryBoxes(Op op);
     void NewExercise();
-    void CheckAnswer();
+    void CheckAnswer(bool raceFinish = false);
     void LockAnswerEntry();
     void UnlockAnswerEntry();
     void RestartRace();

@@ -53,6 +53,11 @@ Form2::Form2() : ExerciseWindow(design())
     onKeyPress(Command7, &Form2::Command7_KeyPress);
     onKeyPress(Command8, &Form2::Command8_KeyPress);
     onKeyPress(Command11, &Form2::Command11_KeyPress);
+    onEnter(Command5, &Form2::Command5_Enter);
+    onEnter(Command6, &Form2::Command6_Enter);
+    onEnter(Command7, &Form2::Command7_Enter);
+    onEnter(Command8, &Form2::Command8_Enter);
+    onEnter(Command11, &Form2::Command11_Enter);
     onTick(Timer1, &Form2::Timer1_Timer);
     onEscape([this] { Command13_Click(0); });
     for (int row = 1; row <= 4; ++row)
@@ -271,6 +276,23 @@ void Form2::Command6_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(2, 
 void Form2::Command7_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(3, Index, key); }
 void Form2::Command8_KeyPress(int Index, DigitKey key) { WriteRemainderDigit(4, Index, key); }
 
+// Enter on a remainder cell does what comes next: its row's arrow brings the
+// next digit down, or, on the last row, Fin; on a quotient cell, Fin.
+void Form2::NextOnEnter(int row)
+{
+    const std::optional<int> arrow = Division.NextArrow();
+    if (arrow && row == Division.BringDowns() + 1)
+        Command12[*arrow]->click();
+    else if (Command9->isVisible() && (row == 0 || row == Division.LastRow()))
+        Command9->click();
+}
+
+void Form2::Command5_Enter(int) { NextOnEnter(1); }
+void Form2::Command6_Enter(int) { NextOnEnter(2); }
+void Form2::Command7_Enter(int) { NextOnEnter(3); }
+void Form2::Command8_Enter(int) { NextOnEnter(4); }
+void Form2::Command11_Enter(int) { NextOnEnter(0); }
+
 // The next step of the division: the digit to bring down, or Fin.
 void Form2::NextStep()
 {
@@ -359,13 +381,23 @@ void Form2::ShowStepScore(bool wrong)
 
 void Form2::Command9_Click()
 {
-    Present(Division.Finish());
+    const std::vector<LongDivision::Judged> judged = Division.Finish();
+    Present(judged);
     ShowProgress();
     Command3->setEnabled(true);
     Command4->setEnabled(true);
     Command3->setFocus();
     ShowPercentages();
 
+    // Said aloud, in the order checked: the last row, each quotient digit, then the division.
+    for (auto j = judged.begin(); j != judged.end();) {
+        auto end = std::find_if(j, judged.end(), [&](const auto &k) { return k.row != j->row || k.row == 0; });
+        if (j->row == 0)
+            end = j + 1;
+        const bool wrong = std::any_of(j, end, [](const auto &k) { return !k.right; });
+        SayStep(j->row == 0 ? Command11[j->column]->spokenName() : Words.remainder + QLatin1Char(' ') + num(j->row), wrong);
+        j = end;
+    }
     const bool faultless = Division.Faultless();
     const QString &verdict = VerdictWords[faultless ? 0 : 1];
     if (faultless)
@@ -387,6 +419,7 @@ void Form2::SayStep(const QString &what, bool wrong) { announce(what + QStringLi
 void Form2::NameControls()
 {
     setAccessibleName(Words.window);
+    setWindowTitle(Words.window);
     setVerdictWords(Words.right, Words.wrong);
     // "Dividendo, cifra 2": a number's digit, counted from the left.
     auto digit = [this](const QString &number, int j) { return number + QStringLiteral(", ") + Words.digit + QLatin1Char(' ') + num(j + 1); };

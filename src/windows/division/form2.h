@@ -30,6 +30,11 @@ public:
     void Command9_Click();
     void Command11_Click(int Index);
     void Command11_KeyPress(int Index, DigitKey key);
+    void Command5_Enter(int Index);
+    void Command6_Enter(int Index);
+    void Command7_Enter(int Index);
+    void Command8_Enter(int Index);
+    void Command11_Enter(int Index);
     void Command12_Click(int Index);
     void Command13_Click(int Index);
     void Timer1_Timer();
@@ -93,6 +98,7 @@ private:
     void WriteRemainderDigit(int row, int Index, DigitKey key);
     void WriteQuotientDigit(int Index, DigitKey key);
     void NextStep();
+    void NextOnEnter(int row);
     void SayStep(const QString &what, bool wrong);
     void NameControls();
     void FlashCell(CommandButton *cell);

@@ -33,6 +33,9 @@ Form3::Form3() : ExerciseWindow(design())
     onKeyPress(Command5, &Form3::Command5_KeyPress);
     onKeyPress(Command6, &Form3::Command6_KeyPress);
     onKeyPress(Command9, &Form3::Command9_KeyPress);
+    onEnter(Command4, &Form3::Command4_Enter);
+    onEnter(Command5, &Form3::Command5_Enter);
+    onEnter(Command6, &Form3::Command6_Enter);
     onEscape([this] { Command8_Click(0); });
     for (const auto *row : {&Command4, &Command5, &Command6, &Command9})
         linkRow(*row, true);
@@ -158,6 +161,18 @@ void Form3::Command4_KeyPress(int Index, DigitKey key) { WriteDigit(Row::First, 
 void Form3::Command5_KeyPress(int Index, DigitKey key) { WriteDigit(Row::Second, Index, key); }
 void Form3::Command6_KeyPress(int Index, DigitKey key) { WriteDigit(Row::Result, Index, key); }
 
+// Enter on a cell of a row presses that row's check.
+void Form3::CheckOnEnter(Row row)
+{
+    CommandButton *check = Command7[int(row)];
+    if (check->isVisible() && check->isEnabled())
+        check->click();
+}
+
+void Form3::Command4_Enter(int) { CheckOnEnter(Row::First); }
+void Form3::Command5_Enter(int) { CheckOnEnter(Row::Second); }
+void Form3::Command6_Enter(int) { CheckOnEnter(Row::Result); }
+
 // A carry box is the child's own note: silent, never judged.
 void Form3::Command9_Click(int Index) { Command9_KeyPress(Index, {DigitKey::Up}); }
 void Form3::Command9_KeyPress(int Index, DigitKey key)
@@ -201,6 +216,7 @@ void Form3::Command7_Click(int Index)
 void Form3::NameControls()
 {
     setAccessibleName(Words.window);
+    setWindowTitle(Words.window);
     setVerdictWords(Words.right, Words.wrong);
     const QString comma = QStringLiteral(", ");
     for (int i = 0; i <= Command1.UBound(); ++i)

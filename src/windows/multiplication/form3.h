@@ -26,6 +26,9 @@ public:
     void Command5_KeyPress(int Index, DigitKey key);
     void Command6_KeyPress(int Index, DigitKey key);
     void Command9_KeyPress(int Index, DigitKey key);
+    void Command4_Enter(int Index);
+    void Command5_Enter(int Index);
+    void Command6_Enter(int Index);
 
     // The working grid: column k (0 = units, up to 6) has its cells at this Left.
     static constexpr int ColumnStep = 720;
@@ -81,5 +84,6 @@ private:
     std::vector<Language::Line> texts();
     void ShowRows();
     void WriteDigit(Row row, int Index, DigitKey key);
+    void CheckOnEnter(Row row);
     void NameControls();
 };

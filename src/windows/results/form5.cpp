@@ -43,7 +43,6 @@ Form5::Form5() : Form(design())
     Command2 = control<CommandButton>("Command2");
     Label1->setForeColor(vb::White); // a light heading on the blue window
     Label1->setSingleLine(true);     // a long name is cut, never wrapped
-    setWindowTitle(QString());
     onClick(Command1, &Form5::Command1_Click);
     onClick(Command2, &Form5::Command2_Click);
     onEscape([this] { hide(); }); // as the close box
@@ -86,6 +85,7 @@ std::vector<Language::Line> Form5::texts()
     return {
         {1, [this](const QString &title) {
              Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + title);
+             setWindowTitle(Label1->Caption());
              setAccessibleName(Label1->Caption());
              List1->setAccessibleName(Label1->Caption());
          }},

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "exercises/digitcell.h"
+#include "exercises/numbers.h"
 
 #include <QString>
 #include <array>
@@ -14,6 +15,7 @@
 enum class Op { Division = 0, Addition = 1, Subtraction = 2, Multiplication = 3 };
 
 struct Exercise {
+    int Serial = newSerial(); // the same in every copy of this exercise
     Op Operation = Op::Addition;
     // The digits of the first and the second row (index 0 = units) and which of
     // them show. A division shows only the second row: its divisor in the units,

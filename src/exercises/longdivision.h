@@ -6,6 +6,7 @@
 #pragma once
 
 #include "exercises/digitcell.h"
+#include "exercises/numbers.h"
 
 #include <QString>
 #include <array>
@@ -25,6 +26,7 @@ public:
     // A division given whole; the divisor's digits fix the level.
     static LongDivision Of(int dividend, int divisor);
 
+    int Serial = newSerial(); // the same in every copy of this exercise
     int Level = 0;
     std::vector<int> DividendDigits, DivisorDigits; // left to right
     int Dividend = 0, Divisor = 1;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "exercises/digitcell.h"
+#include "exercises/numbers.h"
 
 #include <QString>
 #include <array>
@@ -29,6 +30,7 @@ public:
     // a × b given whole; b has two digits, of which `mode` may use only the units.
     static LongMultiplication Of(int a, int b, MultiplierSize mode = MultiplierSize::TwoDigits);
 
+    int Serial = newSerial(); // the same in every copy of this exercise
     int MultiplicandLastIndex = 4;
     MultiplierSize Mode = MultiplierSize::TwoDigits;
     std::vector<int> MultiplicandDigits, MultiplierDigits; // units first

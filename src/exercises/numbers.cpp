@@ -17,3 +17,9 @@ std::vector<int> digitsOf(int v, int count)
     } while (v > 0 || int(digits.size()) < count);
     return digits;
 }
+
+int newSerial()
+{
+    static int last = 0;
+    return ++last;
+}

@@ -14,3 +14,7 @@ std::vector<int> digitsOf(int v, int count = 1);
 
 // The end every results line has: " ** " + the verdict's word + " **".
 inline QString verdictTail(const QString &word) { return QStringLiteral(" ** ") + word + QStringLiteral(" **"); }
+
+// A new number for each exercise made, so that copies of one exercise (a check
+// repeated) are known as one.
+int newSerial();

@@ -124,6 +124,7 @@ private slots:
             QTest::newRow(right) << right << "/0";
         for (const char *slip : {"57 + 68 = 127", "52 - 18 = 35", "47 X 3 = 151", "12 / 4 = 7"})
             QTest::newRow(slip) << slip << "/1";
+        QTest::newRow("nothing written: slips, though 0 + 0 without the carry would fit") << "57 + 68 = " << "/3";
         // a slip beside a mistake: the tens fit the smaller from the larger and a borrow forgotten alike
         QTest::newRow("52 - 18 = 47") << "52 - 18 = 47" << "CS/1";
     }
@@ -156,7 +157,7 @@ private slots:
         QTest::newRow("by the smaller from the larger") << 1234 << 7 << "176" << "05 16 02" << "SR/0" << "1234 : 7, 53 - 49 = 16";
         QTest::newRow("a borrow not paid back") << 1234 << 7 << "176" << "05 14 02" << "CR/0" << "1234 : 7, 53 - 49 = 14";
         QTest::newRow("a quotient digit too small, a remainder not its own") << 1234 << 7 << "166" << "05 12 02" << "P/2" << "";
-        QTest::newRow("a remainder left empty") << 1234 << 7 << "176" << "-- 04 02" << "R/0" << "";
+        QTest::newRow("a remainder left blank: a slip") << 1234 << 7 << "176" << "-- 04 02" << "/1" << "";
     }
     void longDivisions()
     {
@@ -187,6 +188,7 @@ private slots:
         QTest::newRow("right rows, a carry of the sum forgotten") << 58 << 64 << "232 348 3612" << "CA/0" << "232 + 3480 = 3612";
         QTest::newRow("right rows, added wrong at the top") << 99 << 99 << "891 891 9811" << "A/0" << "891 + 8910 = 9811";
         QTest::newRow("a slip in a row, its sum not the child's") << 23 << 45 << "117 92 1035" << "/1" << "";
+        QTest::newRow("checked blank: slips") << 23 << 45 << "" << "/8" << "";
     }
     void longMultiplications()
     {

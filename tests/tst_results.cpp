@@ -9,6 +9,8 @@
 #include "windows/results/form5.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QMessageBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QPrintDialog>
@@ -134,15 +136,17 @@ private slots:
         QCOMPARE(copied.mid(0, 2), QStringList({"Ana — lunes, 7 de diciembre de 2026, 10:42", ""}));
         QCOMPARE(copied.mid(2, 4), resultsLines());
         QCOMPARE(copied.mid(6), QStringList({"", "Sumas: 1 bien, 0 mal", "Multiplicaciones: 0 bien, 1 mal", "Divisiones largas: 0 bien, 1 mal",
-                                             "Multiplicaciones largas: 0 bien, 1 mal", "Total: 1 bien, 3 mal", ""}));
+                                             "Multiplicaciones largas: 0 bien, 1 mal", "Total: 1 bien, 3 mal", "", "Qué repasar",
+                                             "Ningún error se repite.", "Despistes: 3", ""})); // nothing written is no mistake of method
         // Ctrl+C and the list's menu do the same.
         QApplication::clipboard()->clear();
         r->Show();
         QVERIFY(QTest::qWaitForWindowActive(r));
         QTest::keyClick(r->List1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), copied.join('\n'));
-        QCOMPARE(r->List1->actions().size(), 2);
-        QCOMPARE(r->List1->actions()[0]->text() + r->List1->actions()[1]->text(), QStringLiteral("CopiarImprimir"));
+        QCOMPARE(r->List1->actions().size(), 3);
+        QCOMPARE(r->List1->actions()[0]->text() + r->List1->actions()[1]->text() + r->List1->actions()[2]->text(),
+                 QStringLiteral("CopiarImprimirQué repasar"));
     }
 
     void anEmptyRecord()
@@ -154,6 +158,60 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(),
                  QStringLiteral("Ana — lunes, 7 de diciembre de 2026, 10:42\n\nTodavía no hay ningún ejercicio.\n"));
         QVERIFY(printed().contains("Todavía no hay ningún ejercicio."));
+    }
+
+    void whatToPractise()
+    {
+        // Three subtractions worked with the smaller digit taken from the larger (the
+        // first mended and checked again), a sum with one slip, and a right sum.
+        Form1 *f = loadMainWindow();
+        Module1::RunStarted = Lunes;
+        auto answer = [&](Op op, int a, int b, const QString &unitsFirst) {
+            click(f->Command1[int(op)]);
+            f->ShowExercise(Exercise::Of(op, a, b));
+            f->Command3[0]->setFocus();
+            keys(f, unitsFirst.left(unitsFirst.size() - 1));
+            f->Command3[unitsFirst.size() - 1]->setFocus();
+            keys(f, unitsFirst.right(1) + "r"); // Enter checks
+        };
+        answer(Op::Subtraction, 52, 18, "64");
+        f->Command3[0]->setFocus();
+        keys(f, "43r"); // mended: the same exercise, a second line
+        answer(Op::Subtraction, 83, 47, "44");
+        answer(Op::Subtraction, 725, 368, "344");
+        answer(Op::Addition, 57, 68, "721");
+        answer(Op::Addition, 5, 7, "21");
+        QCOMPARE(resultsLines().size(), 6);
+        Form5 *r = forms().form5();
+        click(r->Command1);
+        const QStringList copied = QApplication::clipboard()->text().split('\n');
+        const QStringList review{"Qué repasar", "Resta el número menor del mayor: 3 veces, por ejemplo 52 - 18 = 46", "Despistes: 1", ""};
+        QCOMPARE(copied.mid(copied.size() - 4), review);
+        QCOMPARE(copied.mid(2, 6), resultsLines()); // the numbered lines as they were
+        QVERIFY(printed().contains("Resta el número menor del mayor: 3 veces, por ejemplo 52 - 18 = 46"));
+
+        // In the window: its own button (also Ctrl+R and the list's menu) opens the
+        // section in a window a screen reader reads, and Escape closes it.
+        r->Show();
+        QVERIFY(QTest::qWaitForWindowActive(r));
+        QStringList seen;
+        QTimer answerIt;
+        QObject::connect(&answerIt, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen << box->windowTitle() + "|" + spoken(box->findChild<QLabel *>("qt_msgbox_label"));
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        answerIt.start(30);
+        r->List1->setFocus();
+        keys(r, "ttt_"); // Copiar, Imprimir, Qué repasar
+        QCOMPARE(focused(r), QStringLiteral("Qué repasar"));
+        r->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(r));
+        QTest::keyClick(r->List1, Qt::Key_R, Qt::ControlModifier);
+        answerIt.stop();
+        QCOMPARE(seen, QStringList(2, "Qué repasar|" + review.mid(1, 2).join('\n')));
+        QCOMPARE(spoken(r->Command3), QStringLiteral("Qué repasar"));
     }
 
     void aPrintOf120Lines()

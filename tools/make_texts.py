@@ -41,6 +41,12 @@ FILES = {
         "– tus resultados", "Copiar", "Imprimir", "Todavía no hay ningún ejercicio.",
         "Sumas", "Restas", "Multiplicaciones", "Divisiones", "Divisiones largas", "Multiplicaciones largas",
         "bien", "mal", "Total",
+        "Qué repasar",
+        "Olvida sumar lo que se lleva", "Resta el número menor del mayor", "Cero menos un número da ese número",
+        "Suma lo que se lleva antes de multiplicar", "Confunde un resultado de la tabla",
+        "Pone en el cociente una cifra pequeña", "Pone en el cociente una cifra grande", "Olvida el cero del cociente",
+        "Resta mal al dividir", "Suma mal los productos",
+        "Despistes", "veces", "por ejemplo", "Ningún error se repite.",
     ],
     "paralistos.txt": ["NO"],
 }

@@ -37,10 +37,17 @@ int valueOf(const Digits &d)
 // smaller digit taken from the larger, not a borrow forgotten). A neighbour in
 // the tables, one fact misremembered, gives way to a mistake of method that
 // explains the digit as well (47 × 3 = 181 is the carry added first). `also`
-// explains every wrong digit of this part.
+// explains every wrong digit of this part. A part the child left blank is not
+// a mistake of method: its wrong digits are slips.
 void explain(Finding &f, const Digits &right, const Digits &child, const Ways &ways, const QString &example,
-             const std::set<Pattern> &also = {})
+             const std::set<Pattern> &also = {}, bool blank = false)
 {
+    if (blank) {
+        for (std::size_t i = 0; i < right.size(); ++i)
+            if (child[i] != right[i])
+                f.wrongDigits.emplace_back();
+        return;
+    }
     auto differences = [&](const Digits &answer) {
         int n = 0;
         for (std::size_t i = 0; i < child.size(); ++i)
@@ -162,6 +169,12 @@ Ways productWays(int a, int b, int n)
 // A digit cell's first entry; an empty cell counts as 0.
 int firstOf(const DigitCell &c) { return c.first.value_or(0); }
 
+// Whether none of these cells had anything written when first judged.
+template <class Cells> bool blank(const Cells &cells)
+{
+    return std::none_of(cells.begin(), cells.end(), [](const DigitCell *c) { return c->first.has_value(); });
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- the column window
@@ -172,9 +185,11 @@ Finding Of(const Exercise &e)
     if (!e.Answer[0].judged)
         return f;
     Digits child(e.AnswerDigits), right(e.AnswerDigits);
+    std::vector<const DigitCell *> cells;
     for (int i = 0; i < e.AnswerDigits; ++i) {
         child[i] = firstOf(e.Answer[i]);
         right[i] = e.Answer[i].right;
+        cells.push_back(&e.Answer[i]);
     }
     const int a = e.Operation == Op::Division ? e.Dividend : e.OperandA;
     const int b = e.Operation == Op::Division ? e.Divisor : e.OperandB;
@@ -199,7 +214,7 @@ Finding Of(const Exercise &e)
         ways[Pattern::TableNeighbour] = {{e.ExpectedResult - 1}, {e.ExpectedResult + 1}};
         break;
     }
-    explain(f, right, child, ways, example);
+    explain(f, right, child, ways, example, {}, blank(cells));
     return f;
 }
 
@@ -245,15 +260,18 @@ Finding Of(const LongDivision &d)
     for (int row = 1; row <= std::min(steps, LongDivision::Rows); ++row) {
         const LongDivision::Step &step = d.Steps[row - 1];
         Digits child(cells), right(cells);
+        std::vector<const DigitCell *> written;
         for (int i = 0; i < cells; ++i) {
             const int column = row - 1 + cells - 1 - i;
             child[i] = firstOf(d.RemainderCell(row, column));
             right[i] = d.RemainderCell(row, column).right;
+            written.push_back(&d.RemainderCell(row, column));
         }
         const QString example = d.Statement() + QStringLiteral(", ") + num(step.partial) + QStringLiteral(" - ") + num(step.product) +
                                 QStringLiteral(" = ") + num(valueOf(child));
         if (quotientRight[row - 1]) {
-            explain(f, right, child, subtractionWays(step.partial, step.product, cells), example, {Pattern::DivisionSubtraction});
+            explain(f, right, child, subtractionWays(step.partial, step.product, cells), example, {Pattern::DivisionSubtraction},
+                    blank(written));
         } else {
             // A remainder that follows from the child's own quotient digit is the same mistake.
             const std::optional<int> q = d.QuotientCell(row - 1).first;
@@ -281,6 +299,12 @@ Finding Of(const LongMultiplication &m)
         }
         return d;
     };
+    auto rowBlank = [&](Row row) {
+        std::vector<const DigitCell *> cells;
+        for (int i = 0; i < m.CellCount(row); ++i)
+            cells.push_back(&m.Cell(row, i + LongMultiplication::FirstColumn(row)));
+        return blank(cells);
+    };
     std::set<Pattern> rowMistakes;
     bool rowsRight = true;
     for (Row row : {Row::First, Row::Second}) {
@@ -290,7 +314,8 @@ Finding Of(const LongMultiplication &m)
         const Digits child = rowDigits(row, true), right = rowDigits(row, false);
         const Ways ways = productWays(m.Multiplicand, b, n);
         const std::size_t before = f.wrongDigits.size();
-        explain(f, right, child, ways, num(m.Multiplicand) + QStringLiteral(" X ") + num(b) + QStringLiteral(" = ") + num(valueOf(child)));
+        explain(f, right, child, ways, num(m.Multiplicand) + QStringLiteral(" X ") + num(b) + QStringLiteral(" = ") + num(valueOf(child)),
+                {}, rowBlank(row));
         for (std::size_t i = before; i < f.wrongDigits.size(); ++i)
             rowMistakes.insert(f.wrongDigits[i].begin(), f.wrongDigits[i].end());
         rowsRight = rowsRight && child == right;
@@ -301,7 +326,9 @@ Finding Of(const LongMultiplication &m)
     const int n = m.CellCount(Row::Result);
     const Digits child = rowDigits(Row::Result, true), right = rowDigits(Row::Result, false);
     const QString example = num(r1) + QStringLiteral(" + ") + num(r2) + QStringLiteral(" = ") + num(valueOf(child));
-    if (rowsRight)
+    if (rowBlank(Row::Result))
+        explain(f, right, child, {}, example, {}, true);
+    else if (rowsRight)
         explain(f, right, child, {{Pattern::ForgetsCarry, {sumWithoutCarries(r1, r2, n)}}}, example, {Pattern::AddsProductsWrong});
     else if (valueOf(child) == r1 + r2)
         explain(f, right, child, {}, example, rowMistakes); // the rows' mistakes, added up right

@@ -4,11 +4,14 @@
 #include "app/language.h"
 #include "windows/column/form1.h"
 #include "windows/forms.h"
+#include "diagnosis/diagnosis.h"
+#include "exercises/numbers.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -24,11 +27,13 @@ FormLayout design()
         .backColour = vb::Blue,
         .font = {"Arial", 14.25, true},
         .controls = {
-            {.name = "List1", .kind = Kind::ListBox, .rect = {120, 720, 7215, 6330}},
+            {.name = "List1", .kind = Kind::ListBox, .rect = {120, 720, 7215, 5820}},
             // The heading leaves the right end of its row to the teacher's two commands.
             {.name = "Label1", .kind = Kind::Label, .caption = "Label1", .rect = {120, 120, 4575, 495}, .align = Qt::AlignCenter},
             {.name = "Command1", .caption = "Copiar", .rect = {4755, 165, 1230, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
             {.name = "Command2", .caption = "Imprimir", .rect = {6045, 165, 1290, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
+            // What the child should practise, under the list.
+            {.name = "Command3", .caption = "Qué repasar", .rect = {120, 6615, 2535, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
         },
     };
 }
@@ -41,14 +46,16 @@ Form5::Form5() : Form(design())
     Label1 = control<Label>("Label1");
     Command1 = control<CommandButton>("Command1");
     Command2 = control<CommandButton>("Command2");
+    Command3 = control<CommandButton>("Command3");
     Label1->setForeColor(vb::White); // a light heading on the blue window
     Label1->setSingleLine(true);     // a long name is cut, never wrapped
     onClick(Command1, &Form5::Command1_Click);
     onClick(Command2, &Form5::Command2_Click);
+    onClick(Command3, &Form5::Command3_Click);
     onEscape([this] { hide(); }); // as the close box
 
-    // Ctrl+C and Ctrl+P anywhere in the window, and both on the list's menu.
-    auto command = [this](CommandButton *button, QKeySequence::StandardKey key) {
+    // Ctrl+C, Ctrl+P and Ctrl+R anywhere in the window, and all three on the list's menu.
+    auto command = [this](CommandButton *button, const QKeySequence &key) {
         auto *a = new QAction(button->Caption(), this);
         a->setShortcut(key);
         a->setShortcutContext(Qt::WindowShortcut);
@@ -59,8 +66,9 @@ Form5::Form5() : Form(design())
     };
     CopyAction = command(Command1, QKeySequence::Copy);
     PrintAction = command(Command2, QKeySequence::Print);
+    ReviewAction = command(Command3, QKeySequence(Qt::CTRL | Qt::Key_R));
     List1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    setFocusOrder({List1, Command1, Command2});
+    setFocusOrder({List1, Command1, Command2, Command3});
 }
 
 // The close box only hides the window: the record of the run stays, later lines
@@ -101,6 +109,16 @@ std::vector<Language::Line> Form5::texts()
         {5, Language::into(Words.kinds[0])}, {6, Language::into(Words.kinds[1])}, {7, Language::into(Words.kinds[2])},
         {8, Language::into(Words.kinds[3])}, {9, Language::into(Words.kinds[4])}, {10, Language::into(Words.kinds[5])},
         {11, Language::into(Words.right)}, {12, Language::into(Words.wrong)}, {13, Language::into(Words.total)},
+        {14, [this](const QString &s) {
+             Words.review = s;
+             Command3->setCaption(s);
+             ReviewAction->setText(s);
+         }},
+        {15, Language::into(Words.patterns[0])}, {16, Language::into(Words.patterns[1])}, {17, Language::into(Words.patterns[2])},
+        {18, Language::into(Words.patterns[3])}, {19, Language::into(Words.patterns[4])}, {20, Language::into(Words.patterns[5])},
+        {21, Language::into(Words.patterns[6])}, {22, Language::into(Words.patterns[7])}, {23, Language::into(Words.patterns[8])},
+        {24, Language::into(Words.patterns[9])}, {25, Language::into(Words.slips)}, {26, Language::into(Words.times)},
+        {27, Language::into(Words.forExample)}, {28, Language::into(Words.nothingRepeats)},
     };
 }
 
@@ -138,8 +156,8 @@ QStringList Form5::RecordLines() const
     }
     lines << QString();
     auto tally = [this](const QString &what, int r, int w) {
-        return what + QStringLiteral(": ") + QString::number(r) + QLatin1Char(' ') + Words.right + QStringLiteral(", ") +
-               QString::number(w) + QLatin1Char(' ') + Words.wrong;
+        return what + QStringLiteral(": ") + num(r) + QLatin1Char(' ') + Words.right + QStringLiteral(", ") + num(w) + QLatin1Char(' ') +
+               Words.wrong;
     };
     int allRight = 0, allWrong = 0;
     for (std::size_t k = 0; k < right.size(); ++k) {
@@ -148,7 +166,32 @@ QStringList Form5::RecordLines() const
         allRight += right[k];
         allWrong += wrong[k];
     }
-    return lines << tally(Words.total, allRight, allWrong);
+    lines << tally(Words.total, allRight, allWrong) << QString();
+    return lines + ReviewLines();
+}
+
+// What to practise: the heading, each mistake the child keeps making with how
+// often and an example, or a word that none repeats; then the slips.
+QStringList Form5::ReviewLines() const
+{
+    const Diagnosis::Summary s = Diagnosis::OfRun(Records());
+    QStringList lines{Words.review};
+    if (s.named.empty())
+        lines << Words.nothingRepeats;
+    for (const Diagnosis::Summary::Named &n : s.named)
+        lines << Words.patterns[int(n.pattern)] + QStringLiteral(": ") + num(n.count) + QLatin1Char(' ') + Words.times +
+                     QStringLiteral(", ") + Words.forExample + QLatin1Char(' ') + n.example;
+    return lines << Words.slips + QStringLiteral(": ") + num(s.slips);
+}
+
+// The same, in a window of its own that a screen reader reads as it opens.
+void Form5::Command3_Click()
+{
+    QStringList lines = ReviewLines();
+    const QString heading = lines.takeFirst();
+    QMessageBox box(QMessageBox::NoIcon, heading, lines.join(QLatin1Char('\n')), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("review"));
+    box.exec();
 }
 
 QString Form5::RecordText() const { return RecordLines().join(QLatin1Char('\n')) + QLatin1Char('\n'); }

@@ -21,6 +21,7 @@ public:
     // Handlers, one per control and event.
     void Command1_Click(); // copy the record
     void Command2_Click(); // print it
+    void Command3_Click(); // what to practise
 
     // Shows this record of the run: a line for each exercise it has, and for each it gains.
     void ShowRecord(const Record *record);
@@ -37,6 +38,7 @@ public:
     Label *Label1;           // heading: the child's name and the title
     CommandButton *Command1; // copy the record ("Copiar")
     CommandButton *Command2; // print the record ("Imprimir")
+    CommandButton *Command3; // what the child should practise ("Qué repasar")
 
     // The words of the copy and the print; lines 4 on of the language file.
     struct Words {
@@ -44,6 +46,19 @@ public:
         std::array<QString, 6> kinds{"Sumas", "Restas", "Multiplicaciones", "Divisiones", "Divisiones largas",
                                      "Multiplicaciones largas"}; // in the order of ExerciseKind
         QString right = "bien", wrong = "mal", total = "Total";
+        // What to practise: the heading, the mistakes in the order of Diagnosis::Pattern, the slips.
+        QString review = "Qué repasar";
+        std::array<QString, 10> patterns{"Olvida sumar lo que se lleva",
+                                         "Resta el número menor del mayor",
+                                         "Cero menos un número da ese número",
+                                         "Suma lo que se lleva antes de multiplicar",
+                                         "Confunde un resultado de la tabla",
+                                         "Pone en el cociente una cifra pequeña",
+                                         "Pone en el cociente una cifra grande",
+                                         "Olvida el cero del cociente",
+                                         "Resta mal al dividir",
+                                         "Suma mal los productos"};
+        QString slips = "Despistes", times = "veces", forExample = "por ejemplo", nothingRepeats = "Ningún error se repite.";
     } Words;
 
 protected:
@@ -52,6 +67,7 @@ protected:
 private:
     std::vector<Language::Line> texts();
     QStringList RecordLines() const;
+    QStringList ReviewLines() const;
     const Record *record_ = nullptr;
-    class QAction *CopyAction = nullptr, *PrintAction = nullptr;
+    class QAction *CopyAction = nullptr, *PrintAction = nullptr, *ReviewAction = nullptr;
 };

@@ -190,6 +190,7 @@ void Form5::Command3_Click()
     QStringList lines = ReviewLines();
     const QString heading = lines.takeFirst();
     QMessageBox box(QMessageBox::NoIcon, heading, lines.join(QLatin1Char('\n')), QMessageBox::Ok, this);
+    box.setFont(QFont(QStringLiteral("Arial"), 12)); // as readable as the list
     box.setObjectName(QStringLiteral("review"));
     box.exec();
 }
@@ -225,7 +226,10 @@ void Form5::PrintRecord(QPrinter &printer) const
     at.insertText(lines.first(), heading);
     for (const QString &line : lines.mid(1)) {
         at.insertBlock();
-        at.insertText(line, QTextCharFormat());
+        QTextCharFormat plain;
+        if (line == Words.review) // the heading of what to practise stands out too
+            plain.setFontWeight(QFont::Bold);
+        at.insertText(line, plain);
     }
     page.print(&printer); // wraps long lines, breaks pages and numbers them
 }

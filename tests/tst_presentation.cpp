@@ -7,6 +7,7 @@
 #include "windows/presentation/form4.h"
 #include "windows/results/form5.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -17,6 +18,57 @@ class TestPresentation : public FreshProgramTest
     Q_OBJECT
 
 private slots:
+    // Run first, while no sound has been asked for in this process.
+    void soundWaitsForTheName_data()
+    {
+        QTest::addColumn<bool>("device"); // the sound library is there
+        QTest::newRow("no sound library: beeps, the windows come all the same") << false;
+        QTest::newRow("the sound library, loaded while the name is typed") << true;
+    }
+    void soundWaitsForTheName()
+    {
+        QFETCH(bool, device);
+        auto loaded = [] {
+            QFile maps("/proc/self/maps");
+            maps.open(QIODevice::ReadOnly);
+            const QByteArray m = maps.readAll();
+            return QStringLiteral("%1 %2").arg(m.contains("libQt6Multimedia") ? "multimedia" : "-", m.contains("cuentas-sound") ? "device" : "-");
+        };
+        Sound::setLibrary(device ? QString() : data->path("/no-such-sound.so"));
+        Form4 *f = forms().form4();
+        QString atFirstPaint;
+        struct Watch : QObject {
+            std::function<void()> painted;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint && painted)
+                    std::exchange(painted, nullptr)();
+                return false;
+            }
+        } watch;
+        watch.painted = [&] { atFirstPaint = loaded(); };
+        f->installEventFilter(&watch);
+        f->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QTRY_VERIFY(!atFirstPaint.isEmpty());
+        QTest::qWait(100);
+        QCOMPARE(atFirstPaint + "/" + loaded(), QStringLiteral("- -/- -")); // nothing of the sound stack yet
+        // The first letter of the name starts loading it; the main window does not wait for it.
+        QTest::keyClicks(f->Text1, "A");
+        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QVERIFY(forms().isLoaded1() && forms().form1()->isVisible());
+        Sound::play("/sonidos/pulsa.wav"); // asked for early: played once the device is ready
+        Sound::waitUntilReady();
+        QCOMPARE(Sound::ready(), device);
+        QCOMPARE(loaded(), device ? "multimedia device" : "- -");
+        const int handed = Sound::handedToDevice();
+        QCOMPARE(handed > 0, device);
+        // Ready, the first click plays at once.
+        click(forms().form1()->Command3[0]);
+        QCOMPARE(Sound::handedToDevice(), handed + (device ? 1 : 0));
+        QCOMPARE(Sound::requests().mid(Sound::requests().size() - 2), QStringList({"/sonidos/pulsa.wav", "/sonidos/pulsa.wav"}));
+    }
+
     void opensCentredWithItsTexts_data()
     {
         QTest::addColumn<QByteArray>("content"); // of the language file; null: none at all, empty: as shipped

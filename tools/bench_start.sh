@@ -1,28 +1,50 @@
 #!/usr/bin/env bash
-# Starts the built program under Xvfb ten times and reports the median time from
-# launch until the presentation window is mapped, and the resident memory after start-up.
-# Usage: tools/bench_start.sh [path/to/cuentas]   (needs xvfb and x11-utils)
+# Starts a bare Qt Widgets window and the built program under Xvfb, ten times
+# each in turn, and reports for both the median time from launch until the first
+# window is mapped and the resident memory after start-up, and their ratios.
+# Usage: tools/bench_start.sh [path/to/cuentas] [runs]   (needs xvfb, x11-utils, g++ and qt6-base-dev)
+#   COLD=1 drops the page cache before every start (as root), for a cold start.
 set -euo pipefail
-bin="${1:-$(dirname "$0")/../build/bin/cuentas}"
-source "$(dirname "$0")/xvfb.sh" :97
+here="$(cd "$(dirname "$0")" && pwd)"
+bin="${1:-$here/../build/bin/cuentas}"
+runs="${2:-10}"
+bare="$(dirname "$bin")/bare_window"
+if [ ! -x "$bare" ] || [ "$here/bare_window.cpp" -nt "$bare" ]; then
+  # shellcheck disable=SC2046
+  g++ -O2 -fPIC -std=c++17 "$here/bare_window.cpp" -o "$bare" $(pkg-config --cflags --libs Qt6Widgets)
+fi
+source "$here/xvfb.sh" :97
 
-times=()
-rss=()
-for run in $(seq 10); do
-  start=$(date +%s%N)
-  "$bin" >/dev/null 2>&1 &
+# One start: milliseconds to the mapped window, then the resident memory in kB a second later.
+start() {
+  local program="$1" title="$2" begin end pid
+  [ -n "${COLD:-}" ] && { sync; echo 3 > /proc/sys/vm/drop_caches; }
+  begin=$(date +%s%N)
+  "$program" >/dev/null 2>&1 &
   pid=$!
-  until xwininfo -name "$(printf 'Cuentas 2.2 - equipo de Cuentas, cuentas@example.org')" 2>/dev/null | grep -q IsViewable; do
+  until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
     sleep 0.002
   done
   end=$(date +%s%N)
-  times+=($(( (end - start) / 1000000 )))
   sleep 1
-  rss+=($(awk '/VmRSS/ {print $2}' /proc/$pid/status))
+  echo "$(( (end - begin) / 1000000 )) $(awk '/VmRSS/ {print $2}' /proc/$pid/status)"
   kill $pid; wait $pid 2>/dev/null || true
-done
+}
 
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-echo "start to window mapped, ms: ${times[*]}"
-echo "median: $(median "${times[@]}") ms"
-echo "resident memory after start-up, median: $(( $(median "${rss[@]}" | cut -d. -f1) / 1024 )) MB"
+
+declare -a bare_ms bare_kb our_ms our_kb
+for run in $(seq "$runs"); do
+  read -r ms kb < <(start "$bare" bare); bare_ms+=("$ms"); bare_kb+=("$kb")
+  read -r ms kb < <(start "$bin" 'Cuentas 2.2 - equipo de Cuentas, cuentas@example.org'); our_ms+=("$ms"); our_kb+=("$kb")
+done
+
+report() {
+  local name="$1" b="$2" o="$3"
+  awk -v n="$name" -v b="$b" -v o="$o" 'BEGIN { printf "%-34s bare %8.1f   Cuentas %8.1f   ratio %.2f\n", n, b, o, o / b }'
+}
+echo "start to window mapped, ms (bare):    ${bare_ms[*]}"
+echo "start to window mapped, ms (Cuentas): ${our_ms[*]}"
+report "median time to the first window, ms" "$(median "${bare_ms[@]}")" "$(median "${our_ms[@]}")"
+report "median resident memory, MB" "$(awk -v k="$(median "${bare_kb[@]}")" 'BEGIN{print k/1024}')" \
+  "$(awk -v k="$(median "${our_kb[@]}")" 'BEGIN{print k/1024}')"

@@ -1,48 +1,113 @@
 #include "app/sound.h"
+
 #include "app/appfolder.h"
+#include "app/sounddevice.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
+#include <QThread>
+#include <QTimer>
 #include <QtEndian>
-#include <QHash>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <utility>
 
 namespace Sound {
 
 namespace {
 
-QHash<QString, QSoundEffect *> &effects()
+enum class State { Idle, Loading, Ready, Failed };
+
+struct Device {
+    State state = State::Idle;
+    SoundDevice *device = nullptr;
+    QString pending;        // the latest clip asked for before the device was ready
+    QStringList toPrepare;  // clips to get ready, one per turn of the event loop
+    QString library;        // where the device is, when not beside the executable
+    int handed = 0;
+};
+
+Device &sound()
 {
-    static QHash<QString, QSoundEffect *> e;
-    return e;
+    static Device d;
+    return d;
 }
 
-QPointer<QSoundEffect> &playing()
+void beep() { QApplication::beep(); }
+
+void playNow(const QString &file)
 {
-    static QPointer<QSoundEffect> p;
-    return p;
+    Device &d = sound();
+    d.handed += d.device != nullptr;
+    if (!d.device || !d.device->play(file))
+        beep();
 }
 
-QSoundEffect *effectFor(const QString &file)
+void prepareNext()
 {
-    QSoundEffect *&e = effects()[file];
-    if (!e) {
-        // Kept for the whole run and never destroyed: destroying a sound effect while
-        // the application object goes away can wait for ever on the sample loader.
-        e = new QSoundEffect();
-        QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
-            if (e->status() == QSoundEffect::Error)
-                QApplication::beep();
-        });
-        e->setSource(QUrl::fromLocalFile(file));
-    }
-    return e;
+    Device &d = sound();
+    if (d.toPrepare.isEmpty())
+        return;
+    d.device->prepare(d.toPrepare.takeFirst());
+    QTimer::singleShot(0, qApp, prepareNext);
+}
+
+// On the program's own thread, once the library is loaded (or could not be).
+void deviceLoaded(MakeSoundDevice make)
+{
+    Device &d = sound();
+    d.device = make ? make(beep) : nullptr;
+    d.state = d.device ? State::Ready : State::Failed;
+    if (!d.pending.isEmpty())
+        playNow(std::exchange(d.pending, QString()));
+    if (!d.device)
+        return;
+    const QDir folder(AppFolder::resource("/sonidos"));
+    for (const QString &name : folder.entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name))
+        if (plausibleClip(folder.filePath(name)))
+            d.toPrepare << folder.filePath(name);
+    QTimer::singleShot(0, qApp, prepareNext);
 }
 
 } // namespace
+
+void warmUp()
+{
+    Device &d = sound();
+    if (d.state != State::Idle || !qApp)
+        return;
+    d.state = State::Loading;
+    // The library and the sound stack it brings are read from disk and linked
+    // on a thread of their own; the device is made back on this one.
+    const QString library =
+        !d.library.isEmpty() ? d.library : QCoreApplication::applicationDirPath() + QStringLiteral("/cuentas-sound.so");
+    auto *loading = QThread::create([library] {
+        const auto make = reinterpret_cast<MakeSoundDevice>(QLibrary::resolve(library, "cuentas_sound_device"));
+        QMetaObject::invokeMethod(qApp, [make] { deviceLoaded(make); }, Qt::QueuedConnection);
+    });
+    QObject::connect(loading, &QThread::finished, loading, &QObject::deleteLater);
+    loading->start();
+}
+
+bool ready() { return sound().state == State::Ready; }
+
+int handedToDevice() { return sound().handed; }
+
+void setLibrary(const QString &path)
+{
+    Device &d = sound();
+    d.library = path;
+    if (d.state == State::Failed)
+        d.state = State::Idle;
+}
+
+void waitUntilReady()
+{
+    warmUp();
+    while (sound().state == State::Loading || !sound().toPrepare.isEmpty())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
 
 bool plausibleClip(const QString &file)
 {
@@ -86,20 +151,25 @@ QStringList &requests()
 void play(const QString &relative)
 {
     requests() << relative;
-    if (playing())
-        playing()->stop();
     const QString file = AppFolder::resource(relative);
+    Device &d = sound();
     if (!plausibleClip(file)) {
-        QApplication::beep();
+        if (d.device)
+            d.device->stop();
+        beep();
         return;
     }
-    QSoundEffect *e = effectFor(file);
-    if (e->status() == QSoundEffect::Error) {
-        QApplication::beep();
-        return;
+    switch (d.state) {
+    case State::Ready:
+    case State::Failed:
+        playNow(file);
+        break;
+    case State::Idle:
+    case State::Loading:
+        d.pending = file;
+        warmUp();
+        break;
     }
-    playing() = e;
-    e->play();
 }
 
 } // namespace Sound

@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "app/language.h"
+#include "app/sound.h"
 #include "windows/column/form1.h"
 #include "windows/forms.h"
 
@@ -37,6 +38,9 @@ Form4::Form4() : Form(design())
     Text1->setAccessibleName(Label1->Caption());
     onClick(Command1, &Form4::Command1_Click);
     onEnter(Text1, &Form4::Command1_Click);
+    // The presentation window makes no sound: the sound device loads in the
+    // background while the child types a name, ready for the main window.
+    connect(Text1, &QLineEdit::textEdited, this, [] { Sound::warmUp(); });
     setFocusOrder({Text1, Command1});
     Text1->setFocus();
 }
@@ -63,6 +67,7 @@ void Form4::Command1_Click()
 {
     if (!Text1->Text().isEmpty()) {
         Module1::PlayerName = Text1->Text();
+        Sound::warmUp();
         Text1->setEnabled(false);
         forms().form1()->Show();
         close(); // unloaded for good: nothing creates this window again

@@ -53,6 +53,8 @@ public:
     const DigitCell &QuotientCell(int k) const { return quotient_[k]; }
     DigitCell &RemainderCell(int row, int column) { return remainder_[row][column]; }
     const DigitCell &RemainderCell(int row, int column) const { return remainder_[row][column]; }
+    // Either: row 0 the quotient (column k its digit k), rows 1..4 the remainders.
+    const DigitCell &Cell(int row, int column) const { return row == 0 ? quotient_[column] : remainder_[row][column]; }
     // Whether a remainder cell holds a digit brought down (the program's, not the child's).
     bool BroughtDown(int row, int column) const { return brought_[row][column]; }
 

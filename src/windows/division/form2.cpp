@@ -167,14 +167,9 @@ void Form2::ShowCells(const std::vector<LongDivision::Judged> &judged)
         const int first = row == 0 ? 0 : row - 1;
         const int count = row == 0 ? Command11.count() : RemainderRow(row).count();
         for (int column = first; column < first + count; ++column) {
-            const DigitCell &model = row == 0 ? Division.QuotientCell(column) : Division.RemainderCell(row, column);
-            CommandButton *cell = Cell(row, column);
-            cell->setVisible(model.inUse);
-            if (pending(row, column))
-                continue;
-            showCell(cell, model, Empty, LightCyan);
-            if (row > 0 && Division.BroughtDown(row, column))
-                cell->setBackColor(LightCyan);
+            Cell(row, column)->setVisible(Division.Cell(row, column).inUse);
+            if (!pending(row, column))
+                ShowDigit(row, column);
         }
     }
     const int lit = int(Division.Judgements().size() - judged.size());
@@ -184,6 +179,15 @@ void Form2::ShowCells(const std::vector<LongDivision::Judged> &judged)
         else
             Shape1[i]->hide();
     }
+}
+
+// One cell of the model on its button; a digit brought down stays light cyan.
+void Form2::ShowDigit(int row, int column)
+{
+    CommandButton *cell = Cell(row, column);
+    showCell(cell, Division.Cell(row, column), Empty, LightCyan);
+    if (row > 0 && Division.BroughtDown(row, column))
+        cell->setBackColor(LightCyan);
 }
 
 // The arrows brought down stay, disabled; the next one waits; Fin once the last digit is down.
@@ -204,10 +208,9 @@ void Form2::Present(const std::vector<LongDivision::Judged> &judged)
     ShowCells(judged);
     int next = int(Division.Judgements().size() - judged.size());
     for (const LongDivision::Judged &j : judged) {
-        CommandButton *cell = Cell(j.row, j.column);
         if (!j.right)
-            FlashCell(cell);
-        showCell(cell, j.row == 0 ? Division.QuotientCell(j.column) : Division.RemainderCell(j.row, j.column), Empty, LightCyan);
+            FlashCell(Cell(j.row, j.column));
+        ShowDigit(j.row, j.column);
         if (next <= Shape1.UBound())
             light(Shape1[next], j.right);
         ++next;
@@ -254,9 +257,7 @@ void Form2::WriteRemainderDigit(int row, int Index, DigitKey key)
     Sound::play("/sonidos/pulsa.wav");
     const int column = Index + row - 1;
     Division.EnterRemainder(row, column, key);
-    showCell(RemainderRow(row)[Index], Division.RemainderCell(row, column), Empty, LightCyan);
-    if (Division.BroughtDown(row, column))
-        RemainderRow(row)[Index]->setBackColor(LightCyan);
+    ShowDigit(row, column);
     // A digit written, on to the one left of it, as a remainder is written from its
     // units; after its first digit, the next step.
     if (key.kind == DigitKey::Digit) {
@@ -304,7 +305,7 @@ void Form2::NextStep()
 void Form2::WriteQuotientDigit(int Index, DigitKey key)
 {
     Division.EnterQuotient(Index, key);
-    showCell(Command11[Index], Division.QuotientCell(Index), Empty, LightCyan);
+    ShowDigit(0, Index);
     // The next quotient cell appears only as far as the quotient reaches.
     if (Index < Command11.UBound())
         Command11[Index + 1]->setVisible(Division.QuotientCell(Index + 1).inUse);

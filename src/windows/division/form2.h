@@ -93,6 +93,7 @@ private:
     CommandButton *Cell(int row, int column) const;
     void ShowLevel();
     void ShowCells(const std::vector<LongDivision::Judged> &judged = {});
+    void ShowDigit(int row, int column);
     void ShowProgress();
     void Present(const std::vector<LongDivision::Judged> &judged);
     void WriteRemainderDigit(int row, int Index, DigitKey key);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts a bare Qt Widgets window and the built program under Xvfb, ten times
 # each in turn, and reports for both the median time from launch until the first
-# window is mapped and the resident memory after start-up, and their ratios.
+# window is mapped and the resident memory after start-up, and their ratios; and
+# the same for a bare window holding what the presentation window shows.
 # Usage: tools/bench_start.sh [path/to/cuentas] [runs]   (needs xvfb, x11-utils, g++ and qt6-base-dev)
 #   COLD=1 drops the page cache before every start (as root), for a cold start.
 set -euo pipefail
@@ -20,7 +21,7 @@ start() {
   local program="$1" title="$2" begin end pid
   [ -n "${COLD:-}" ] && { sync; echo 3 > /proc/sys/vm/drop_caches; }
   begin=$(date +%s%N)
-  "$program" >/dev/null 2>&1 &
+  $program >/dev/null 2>&1 &
   pid=$!
   until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
     sleep 0.002
@@ -33,9 +34,11 @@ start() {
 
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
-declare -a bare_ms bare_kb our_ms our_kb
+card="$here/../src/ui/pictures/card.png"
+declare -a bare_ms bare_kb our_ms our_kb like_ms like_kb
 for run in $(seq "$runs"); do
   read -r ms kb < <(start "$bare" bare); bare_ms+=("$ms"); bare_kb+=("$kb")
+  read -r ms kb < <(start "$bare --controls $card" 'bare controls'); like_ms+=("$ms"); like_kb+=("$kb")
   read -r ms kb < <(start "$bin" 'Cuentas 2.2 - equipo de Cuentas, cuentas@example.org'); our_ms+=("$ms"); our_kb+=("$kb")
 done
 
@@ -46,5 +49,8 @@ report() {
 echo "start to window mapped, ms (bare):    ${bare_ms[*]}"
 echo "start to window mapped, ms (Cuentas): ${our_ms[*]}"
 report "median time to the first window, ms" "$(median "${bare_ms[@]}")" "$(median "${our_ms[@]}")"
-report "median resident memory, MB" "$(awk -v k="$(median "${bare_kb[@]}")" 'BEGIN{print k/1024}')" \
-  "$(awk -v k="$(median "${our_kb[@]}")" 'BEGIN{print k/1024}')"
+mb() { awk -v k="$(median "$@")" 'BEGIN{print k/1024}'; }
+report "median resident memory, MB" "$(mb "${bare_kb[@]}")" "$(mb "${our_kb[@]}")"
+echo "a bare window with the presentation window's picture, label, text box and button:"
+report "median time to the first window, ms" "$(median "${like_ms[@]}")" "$(median "${our_ms[@]}")"
+report "median resident memory, MB" "$(mb "${like_kb[@]}")" "$(mb "${our_kb[@]}")"

@@ -117,7 +117,7 @@ void Form3::ShowRows()
     for (Row row : {Row::First, Row::Second, Row::Result})
         for (auto [i, cell] : Cells(row).items()) {
             const DigitCell &model = Current.Cell(row, i + FirstColumn(row));
-            cell->setVisible(model.inUse && i < Current.CellCount(row));
+            cell->setVisible(model.inUse);
             showCell(cell, model);
         }
 }

@@ -221,9 +221,11 @@ private slots:
         handlerDone();
         QCOMPARE(f->Label1->Caption() + "/" + f->Command1->Caption() + "/" + spoken(f->Text1), "Nome/Escribe o teu nome/Nome");
         QCOMPARE(spoken(c) + ", " + spoken(c, QAccessible::Description), "Galego, Lingua");
-        // By keyboard: Up to Euskara.
+        // By keyboard: Up to Euskara, said aloud.
         c->setFocus();
+        listenForAnnouncements();
         keys(f, "^");
+        QCOMPARE(announcements(), QStringList{"Euskara"});
         QCOMPARE(f->Label1->Caption() + "/" + f->Command1->Caption() + "/" + spoken(c, QAccessible::Description), "Izena/Idatzi zure izena/Hizkuntza");
         // The windows opened after the choice speak it.
         f->Text1->setText("Ane");

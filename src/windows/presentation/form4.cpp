@@ -80,8 +80,11 @@ void Form4::ShowTexts()
 // A language chosen: the window speaks it at once, and so will every window after it.
 void Form4::Combo1_Click()
 {
-    if (Language::choose(Language::tongues().value(Combo1->ListIndex()).code))
-        ShowTexts();
+    if (!Language::choose(Language::tongues().value(Combo1->ListIndex()).code))
+        return;
+    ShowTexts();
+    // A screen reader does not say a closed list's new choice by itself.
+    announce(Combo1->Text());
 }
 
 // presentacion.txt, line by line.

@@ -108,6 +108,8 @@ void resetProgram()
     forms().record().clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Module1::reset();
+    Language::setCurrent(QStringLiteral("es"));
+    Language::setMemory({});
     Sound::requests().clear();
     script().clear();
     Random::setSource({});

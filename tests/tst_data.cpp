@@ -169,30 +169,34 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lines");
         QTest::addColumn<QList<int>>("fit"); // lines that are captions: line, points, button width in twips (flattened)
-        QTest::newRow("formulario1y2.txt") << "/idioma/formulario1y2.txt" << 41
-                                           << QList<int>{1, 1575, 2175, 2, 1200, 2175, 3, 1575, 2175, 4, 1425, 2175, 5, 1425, 2175, 6, 1425, 2175};
-        QTest::newRow("formulariodivision.txt") << "/idioma/formulariodivision.txt" << 26
-                                                << QList<int>{1, 1800, 2655, 4, 1200, 1215, 5, 1800, 3375, 6, 1800, 1335};
-        QTest::newRow("formulariomulti.txt") << "/idioma/formulariomulti.txt" << 30
-                                             << QList<int>{1, 1800, 2535, 2, 1800, 3615, 3, 1800, 2655};
-        QTest::newRow("presentacion.txt") << "/idioma/presentacion.txt" << 3 << QList<int>{1, 1800, 2175, 2, 1800, 4575, 3, 1400, 4575};
-        QTest::newRow("Resultados.txt") << "/idioma/Resultados.txt" << 28 << QList<int>{2, 1000, 1230, 3, 1000, 1290};
+        const QList<std::tuple<QString, int, QList<int>>> files{
+            {"formulario1y2.txt", 41, {1, 1575, 2175, 2, 1200, 2175, 3, 1575, 2175, 4, 1425, 2175, 5, 1425, 2175, 6, 1425, 2175}},
+            {"formulariodivision.txt", 26, {1, 1800, 2655, 2, 1800, 3735, 3, 1800, 2535, 4, 1200, 1215, 5, 1800, 3375, 6, 1800, 1335}},
+            {"formulariomulti.txt", 30, {1, 1800, 2535, 2, 1800, 3615, 3, 1800, 2655}},
+            {"presentacion.txt", 3, {1, 1800, 2175, 2, 1800, 4575, 3, 1400, 4575}},
+            {"Resultados.txt", 28, {2, 1000, 1230, 3, 1000, 1290, 14, 1000, 2535}},
+        };
+        // Spanish in idioma/ (Windows-1252), the other languages in idioma/<code>/ (UTF-8), line for line.
+        for (const QString folder : {"", "ca/", "eu/", "gl/"})
+            for (const auto &[name, lines, fit] : files)
+                QTest::newRow(qPrintable(folder + name)) << "/idioma/" + folder + name << lines << fit;
         QTest::newRow("paralistos.txt") << "/paralistos.txt" << 1 << QList<int>{};
     }
     void languageFiles()
     {
-        // Windows-1252, CR LF, exactly its lines, none empty; each caption fits its button.
+        // Windows-1252 (UTF-8 in a language's folder), CR LF, exactly its lines, none empty; each caption fits its button.
         QFETCH(QString, name);
         QFETCH(int, lines);
         QFETCH(QList<int>, fit);
         const QByteArray bytes = readAll(name);
         QVERIFY(bytes.endsWith("\r\n")); // and no bare line ends
         QCOMPARE(QList<qsizetype>({bytes.count("\r\n"), bytes.count('\n'), bytes.count('\r')}), QList<qsizetype>(3, lines));
+        const bool translated = name.count('/') == 3;
         for (const char undefined : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'})
-            QVERIFY(!bytes.contains(undefined));
-        QStringDecoder decode("windows-1252");
+            QVERIFY(translated || !bytes.contains(undefined));
+        QStringDecoder decode = translated ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder("windows-1252");
         const QStringList text = QString(decode(bytes)).split("\r\n").mid(0, lines);
-        QVERIFY(!decode.hasError());
+        QVERIFY(!decode.hasError() && !bytes.startsWith("\xEF\xBB\xBF"));
         for (const QString &l : text)
             QVERIFY(!l.trimmed().isEmpty() && !l.contains(QChar::ReplacementCharacter));
         QVERIFY(text.first() != "SI"); // the covered variant is off as shipped

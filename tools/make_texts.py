@@ -1,5 +1,8 @@
 #!/usr/bin/python3
-"""Writes the language files and the flag file: Windows-1252, CR LF line ends."""
+"""Writes the language files and the flag file: Windows-1252, CR LF line ends;
+and the Catalan, Basque and Galician language files, line for line the same as
+the Spanish ones, in idioma/ca/, idioma/eu/ and idioma/gl/: UTF-8, CR LF.
+Where each school word comes from: docs/glossary.md."""
 import os, sys
 
 OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "data")
@@ -51,13 +54,156 @@ FILES = {
     "paralistos.txt": ["NO"],
 }
 
+# The same files in the other languages of Spain's schools, line for line:
+# captions as short as the Spanish ones, phrases as a teacher says them to a child.
+TRANSLATIONS = {
+    "ca": {
+        "formulario1y2.txt": [
+            "SORTIDA", "RESULTATS", "FONS", "Comprova",
+            "MOLT BÉ!", "REPASSA",
+            "Suma", "Resta", "Multiplicació", "Divisió",
+            "Vols sortir de Cuentas?",
+            "Resultat", "Me'n porto", "Un menys", "Primer nombre", "Segon nombre", "Dividend", "Divisor",
+            "unitats", "desenes", "centenes", "unitats de miler",
+            "Xifres de cada nombre: %1", "Taula del %1", "Qualsevol taula",
+            "Multiplicació llarga", "Divisió llarga",
+            "Cursa: encendre o apagar", "Velocitat 1: nadó", "Velocitat 2: dinosaure", "Velocitat 3: corredor",
+            "Corredor", "Estrella d'encert", "bé", "malament",
+            "Ratlla", "Signe més", "Signe per", "Signe de dividir", "Fons", "Cuentas",
+        ],
+        "formulariodivision.txt": [
+            "SORTIR", "RESULTATS", "FONS", "NIVELL", "Comença", "Fi",
+            "bé", "malament", "MOLT BÉ!", "REPASSA",
+            "Dividend", "Divisor", "xifra", "Quocient", "Residu", "Baixar la xifra", "Llum",
+            "Xifres bé: %1", "Xifres malament: %1", "Divisions bé: %1", "Divisions malament: %1",
+            "Senyal del pas", "Signe de dividir", "bé", "malament", "Divisió llarga",
+        ],
+        "formulariomulti.txt": [
+            "SORTIR", "RESULTATS", "FONS", "Multiplicació: ", "MOLT BÉ!", "REPASSA",
+            "Primer nombre", "Segon nombre", "Me'n porto", "Fila 1", "Fila 2", "Resultat",
+            "Comprovar la fila 1", "Comprovar la fila 2", "Comprovar el resultat",
+            "Una altra multiplicació, amb un altre nombre de xifres a dalt", "Una altra multiplicació, amb una o dues xifres a baix",
+            "unitats", "desenes", "centenes", "unitats de miler", "desenes de miler", "centenes de miler",
+            "unitats de milió", "Senyal de la comprovació", "Signe per", "Ratlla", "bé", "malament", "Multiplicació llarga",
+        ],
+        "presentacion.txt": ["Nom", "D'ACORD", "Escriu el teu nom"],
+        "Resultados.txt": [
+            "– els teus resultats", "Copia", "Imprimeix", "Encara no hi ha cap exercici.",
+            "Sumes", "Restes", "Multiplicacions", "Divisions", "Divisions llargues", "Multiplicacions llargues",
+            "bé", "malament", "Total",
+            "Què cal repassar",
+            "Oblida sumar les que en porta", "Resta el nombre petit del gran", "Zero menys un nombre dona aquest nombre",
+            "Suma les que en porta abans de multiplicar", "Confon un resultat de la taula",
+            "Posa una xifra petita al quocient", "Posa una xifra gran al quocient", "Oblida el zero del quocient",
+            "Resta malament en dividir", "Suma malament els productes",
+            "Distraccions", "vegades", "per exemple", "Cap error no es repeteix.",
+        ],
+    },
+    "eu": {
+        "formulario1y2.txt": [
+            "IRTEERA", "EMAITZAK", "HONDOAK", "Egiaztatu",
+            "OSO ONDO!", "BERRIKUSI",
+            "Batuketa", "Kenketa", "Biderketa", "Zatiketa",
+            "Programatik irten nahi duzu?",
+            "Emaitza", "Bururakoa", "Bat gutxiago", "Lehen zenbakia", "Bigarren zenbakia", "Zatikizuna", "Zatitzailea",
+            "batekoak", "hamarrekoak", "ehunekoak", "milakoak",
+            "Zenbaki bakoitzaren zifrak: %1", "Biderketa-taula: %1", "Edozein taula",
+            "Biderketa luzea", "Zatiketa luzea",
+            "Lasterketa: piztu edo itzali", "1. abiadura: haurtxoa", "2. abiadura: dinosauroa", "3. abiadura: korrikalaria",
+            "Korrikalaria", "Ondo egindakoaren izarra", "ondo", "gaizki",
+            "Marra", "Gehi ikurra", "Bider ikurra", "Zati ikurra", "Hondoa", "Cuentas",
+        ],
+        "formulariodivision.txt": [
+            "IRTEN", "EMAITZAK", "HONDOAK", "MAILA", "Hasi", "Amaia",
+            "ondo", "gaizki", "OSO ONDO!", "BERRIKUSI",
+            "Zatikizuna", "Zatitzailea", "zifra", "Zatidura", "Hondarra", "Zifra jaitsi", "Argia",
+            "Zifrak ondo: %1", "Zifrak gaizki: %1", "Zatiketak ondo: %1", "Zatiketak gaizki: %1",
+            "Urratsaren seinalea", "Zati ikurra", "ondo", "gaizki", "Zatiketa luzea",
+        ],
+        "formulariomulti.txt": [
+            "IRTEN", "EMAITZAK", "HONDOAK", "Biderketa: ", "OSO ONDO!", "BERRIKUSI",
+            "Lehen zenbakia", "Bigarren zenbakia", "Bururakoa", "1. errenkada", "2. errenkada", "Emaitza",
+            "Egiaztatu 1. errenkada", "Egiaztatu 2. errenkada", "Egiaztatu emaitza",
+            "Beste biderketa bat, goian beste zifra kopuru batekin", "Beste biderketa bat, behean zifra batekin edo birekin",
+            "batekoak", "hamarrekoak", "ehunekoak", "milakoak", "hamar milakoak", "ehun milakoak",
+            "milioikoak", "Egiaztapenaren seinalea", "Bider ikurra", "Marra", "ondo", "gaizki", "Biderketa luzea",
+        ],
+        "presentacion.txt": ["Izena", "ONARTU", "Idatzi zure izena"],
+        "Resultados.txt": [
+            "– zure emaitzak", "Kopiatu", "Inprimatu", "Oraindik ez dago ariketarik.",
+            "Batuketak", "Kenketak", "Biderketak", "Zatiketak", "Zatiketa luzeak", "Biderketa luzeak",
+            "ondo", "gaizki", "Guztira",
+            "Zer berrikusi",
+            "Bururakoa batzea ahazten du", "Zenbaki txikia handiari kentzen dio", "Zero ken zenbaki bat: zenbaki hori jartzen du",
+            "Bururakoa biderkatu aurretik batzen du", "Taulako emaitza bat nahasten du",
+            "Zatiduran zifra txikiegia jartzen du", "Zatiduran zifra handiegia jartzen du", "Zatidurako zeroa ahazten du",
+            "Zatitzean gaizki kentzen du", "Biderkadurak gaizki batzen ditu",
+            "Oharkabeko hutsak", "aldiz", "adibidez", "Ez da akatsik errepikatzen.",
+        ],
+    },
+    "gl": {
+        "formulario1y2.txt": [
+            "SAÍDA", "RESULTADOS", "FONDOS", "Comproba",
+            "MOI BEN!", "REPASA",
+            "Suma", "Resta", "Multiplicación", "División",
+            "Queres saír de Cuentas?",
+            "Resultado", "Levo", "Un menos", "Primeiro número", "Segundo número", "Dividendo", "Divisor",
+            "unidades", "decenas", "centenas", "unidades de milleiro",
+            "Cifras de cada número: %1", "Táboa do %1", "Calquera táboa",
+            "Multiplicación longa", "División longa",
+            "Carreira: acender ou apagar", "Velocidade 1: bebé", "Velocidade 2: dinosauro", "Velocidade 3: corredor",
+            "Corredor", "Estrela de acerto", "ben", "mal",
+            "Raia", "Signo máis", "Signo por", "Signo de dividir", "Fondo", "Cuentas",
+        ],
+        "formulariodivision.txt": [
+            "SAÍR", "RESULTADOS", "FONDOS", "NIVEL", "Comezar", "Fin",
+            "ben", "mal", "MOI BEN!", "REPASA",
+            "Dividendo", "Divisor", "cifra", "Cociente", "Resto", "Baixar a cifra", "Luz",
+            "Cifras ben: %1", "Cifras mal: %1", "Divisións ben: %1", "Divisións mal: %1",
+            "Sinal do paso", "Signo de dividir", "ben", "mal", "División longa",
+        ],
+        "formulariomulti.txt": [
+            "SAÍR", "RESULTADOS", "FONDOS", "Multiplicación: ", "MOI BEN!", "REPASA",
+            "Primeiro número", "Segundo número", "Levo", "Fila 1", "Fila 2", "Resultado",
+            "Comprobar a fila 1", "Comprobar a fila 2", "Comprobar o resultado",
+            "Outra multiplicación, con outro número de cifras arriba", "Outra multiplicación, con unha ou dúas cifras abaixo",
+            "unidades", "decenas", "centenas", "unidades de milleiro", "decenas de milleiro", "centenas de milleiro",
+            "unidades de millón", "Sinal da comprobación", "Signo por", "Raia", "ben", "mal", "Multiplicación longa",
+        ],
+        "presentacion.txt": ["Nome", "ACEPTAR", "Escribe o teu nome"],
+        "Resultados.txt": [
+            "– os teus resultados", "Copiar", "Imprimir", "Aínda non hai ningún exercicio.",
+            "Sumas", "Restas", "Multiplicacións", "Divisións", "Divisións longas", "Multiplicacións longas",
+            "ben", "mal", "Total",
+            "Que repasar",
+            "Esquece sumar o que leva", "Resta o número menor do maior", "Cero menos un número dá ese número",
+            "Suma o que leva antes de multiplicar", "Confunde un resultado da táboa",
+            "Pon no cociente unha cifra pequena", "Pon no cociente unha cifra grande", "Esquece o cero do cociente",
+            "Resta mal ao dividir", "Suma mal os produtos",
+            "Descoidos", "veces", "por exemplo", "Ningún erro se repite.",
+        ],
+    },
+}
+
+
+def write(path, lines, encoding):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write("".join(line + "\r\n" for line in lines).encode(encoding))
+
 
 def main():
     for rel, lines in FILES.items():
-        path = os.path.join(OUT, rel)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write("".join(line + "\r\n" for line in lines).encode("cp1252"))
+        write(os.path.join(OUT, rel), lines, "cp1252")
+    for code, files in TRANSLATIONS.items():
+        assert sorted(files) == sorted(os.path.basename(r) for r in FILES if r.startswith("idioma/")), code
+        for name, lines in files.items():
+            spanish = FILES["idioma/" + name]
+            assert len(lines) == len(spanish), (code, name)
+            # a line that ends in a blank in Spanish (a head the program writes a text after) does so here too
+            assert all(bool(l.strip()) and l.endswith(" ") == s.endswith(" ") and ("%1" in l) == ("%1" in s)
+                       for l, s in zip(lines, spanish)), (code, name)
+            write(os.path.join(OUT, "idioma", code, name), lines, "utf-8")
 
 
 if __name__ == "__main__":

@@ -1,10 +1,15 @@
 #include "app/language.h"
 #include "app/appfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QMap>
+#include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTranslator>
 
 namespace Language {
 
@@ -81,6 +86,12 @@ bool validUtf8(const QByteArray &line)
     return false;
 }
 
+QMap<QString, QSet<int>> &askedLines()
+{
+    static QMap<QString, QSet<int>> asked;
+    return asked;
+}
+
 } // namespace
 
 std::optional<QStringList> read(const QString &relativeFolder, const QString &name, int count)
@@ -133,12 +144,150 @@ void load(const QString &relativeFolder, const QString &name, const std::vector<
     int count = 0;
     for (const Line &l : table)
         count = qMax(count, l.number);
-    const auto lines = read(relativeFolder, name, count);
+    const bool window = relativeFolder == WindowFolder;
+    if (window)
+        for (const Line &l : table)
+            askedLines()[name] << l.number;
+    auto lines = read(relativeFolder, name, count);
+    if (window && current().code != tongues().first().code) {
+        const auto translated = read(relativeFolder + current().code + QLatin1Char('/'), name, count);
+        if (translated) {
+            if (!lines)
+                lines = QStringList();
+            for (qsizetype i = 0; i < translated->size(); ++i) {
+                if (translated->at(i).trimmed().isEmpty())
+                    continue; // not translated: the Spanish line stands
+                if (i < lines->size())
+                    (*lines)[i] = translated->at(i);
+                else if (i == lines->size())
+                    lines->append(translated->at(i));
+                else
+                    break; // a line the Spanish file lacks stands between: keep what the places have
+            }
+        }
+    }
     if (!lines)
         return;
     for (const Line &l : table)
         if (l.number <= lines->size())
             l.put(lines->at(l.number - 1));
+}
+
+QSet<int> linesAsked(const QString &name) { return askedLines().value(name); }
+
+// ---------------------------------------------------------------- the languages
+
+const QList<Tongue> &tongues()
+{
+    static const QList<Tongue> all{
+        {QStringLiteral("es"), QStringLiteral("Español"), QStringLiteral("Idioma"), QLocale(QLocale::Spanish, QLocale::Spain)},
+        {QStringLiteral("ca"), QStringLiteral("Català"), QStringLiteral("Llengua"), QLocale(QLocale::Catalan, QLocale::Spain)},
+        {QStringLiteral("eu"), QStringLiteral("Euskara"), QStringLiteral("Hizkuntza"), QLocale(QLocale::Basque, QLocale::Spain)},
+        {QStringLiteral("gl"), QStringLiteral("Galego"), QStringLiteral("Lingua"), QLocale(QLocale::Galician, QLocale::Spain)},
+    };
+    return all;
+}
+
+namespace {
+
+const Tongue *find(const QString &code)
+{
+    for (const Tongue &t : tongues())
+        if (t.code == code)
+            return &t;
+    return nullptr;
+}
+
+const Tongue *&currentTongue()
+{
+    static const Tongue *t = &tongues().first();
+    return t;
+}
+
+// Qt's own words (the print dialog, a message box's buttons, a text box's menu):
+// its Spanish always, and before it the language's own where Qt has one; a word
+// that translation lacks is said in Spanish.
+void translateQt(const Tongue &t)
+{
+    static QTranslator spanish, own;
+    static bool spanishLoaded = false;
+    if (!QCoreApplication::instance())
+        return;
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!spanishLoaded) {
+        spanishLoaded = spanish.load(tongues().first().locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder);
+        if (spanishLoaded)
+            QCoreApplication::installTranslator(&spanish);
+    }
+    QCoreApplication::removeTranslator(&own);
+    if (&t == &tongues().first())
+        return;
+    // Catalan has a translation of Qt 6's base; Galician only one of an older Qt, named "qt".
+    if (own.load(t.locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
+        own.load(t.locale, QStringLiteral("qt"), QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(&own);
+}
+
+QString &keptInMemory()
+{
+    static QString code;
+    return code;
+}
+
+Memory forTheRun()
+{
+    keptInMemory().clear();
+    return {[] { return keptInMemory(); }, [](const QString &code) { keptInMemory() = code; }};
+}
+
+Memory &memory()
+{
+    static Memory m = forTheRun();
+    return m;
+}
+
+} // namespace
+
+const Tongue &current() { return *currentTongue(); }
+
+bool setCurrent(const QString &code)
+{
+    const Tongue *t = find(code);
+    if (!t)
+        return false;
+    currentTongue() = t;
+    QLocale::setDefault(t->locale);
+    translateQt(*t);
+    return true;
+}
+
+QString desktop()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (value.isEmpty())
+            continue;
+        // "ca_ES.UTF-8", "ca_ES@valencia", "gl": the language is what comes before _ . @
+        const QString code = value.section(QRegularExpression(QStringLiteral("[_.@]")), 0, 0).toLower();
+        return find(code) ? code : tongues().first().code;
+    }
+    return tongues().first().code;
+}
+
+void setMemory(Memory m) { memory() = m.recall && m.remember ? std::move(m) : forTheRun(); }
+
+QString atStart()
+{
+    const QString kept = memory().recall();
+    return find(kept) ? kept : desktop();
+}
+
+bool choose(const QString &code)
+{
+    if (!setCurrent(code))
+        return false;
+    memory().remember(code);
+    return true;
 }
 
 } // namespace Language

@@ -1,11 +1,9 @@
 #include "app/startup.h"
+#include "app/language.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 void PrepareApplication()
 {
@@ -18,9 +16,7 @@ void PrepareApplication()
     // A window without a title of its own shows the program's name.
     QApplication::setApplicationName(QStringLiteral("Cuentas"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
-    // Qt's own dialogs (the print dialog) speak the program's language.
-    static QTranslator qtSpanish;
-    if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtSpanish);
+    // Qt's own dialogs (the print dialog) speak the program's language, Spanish
+    // until main() sets the language to start in.
+    Language::setCurrent(Language::current().code);
 }

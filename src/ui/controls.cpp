@@ -104,6 +104,8 @@ void Label::mouseMoveEvent(QMouseEvent *e)
 
 TextBox::TextBox(QWidget *parent) : Placed<QLineEdit>(parent) {}
 
+ComboBox::ComboBox(QWidget *parent) : Placed<QComboBox>(parent) { setEditable(false); }
+
 ListBox::ListBox(QWidget *parent) : Placed<QListWidget>(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -7,6 +7,7 @@
 #include "ui/vorlando.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,6 +50,18 @@ public:
     explicit TextBox(QWidget *parent = nullptr);
     QString Text() const { return text(); }
     void setTextValue(const QString &t) { setText(t); }
+};
+
+// A closed list to choose one item from, by mouse or by the arrow keys.
+class ComboBox : public Placed<QComboBox>
+{
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget *parent = nullptr);
+    void AddItem(const QString &item) { addItem(item); }
+    int ListIndex() const { return currentIndex(); }
+    void setListIndex(int i) { setCurrentIndex(i); }
+    QString Text() const { return currentText(); }
 };
 
 class ListBox : public Placed<QListWidget>

@@ -84,6 +84,8 @@ QObject *Form::create(const ControlLayout &s)
         t->setText(s.caption);
         return t;
     }
+    case Kind::ComboBox:
+        return finish(new ComboBox(this));
     case Kind::ListBox:
         return finish(new ListBox(this));
     case Kind::PictureBox:

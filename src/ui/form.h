@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-enum class Kind { Button, Label, TextBox, ListBox, PictureBox, Image, Shape, Line, Timer, FileList, Vorlando };
+enum class Kind { Button, Label, TextBox, ComboBox, ListBox, PictureBox, Image, Shape, Line, Timer, FileList, Vorlando };
 
 struct FontStyle {
     const char *face = nullptr; // nullptr: the window's font
@@ -242,6 +242,8 @@ protected:
                     [this, w, handler, index = i](DigitKey key) { dispatch([w, handler, index, key] { (w->*handler)(index, key); }); });
     }
     template <class W> void onEnter(TextBox *t, void (W::*handler)()) { wire(t, &QLineEdit::returnPressed, handler); }
+    // A choice made in the list (by the user only, not by setListIndex).
+    template <class W> void onClick(ComboBox *c, void (W::*handler)()) { wire(c, &QComboBox::activated, handler); }
     template <class W> void onEnter(const ControlArray<CommandButton> &a, void (W::*handler)(int))
     {
         wireArray(a, &CommandButton::enterPressed, handler);

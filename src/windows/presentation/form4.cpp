@@ -21,6 +21,8 @@ FormLayout design()
              .font = {"Arial", 18, true}},
             {.name = "Text1", .kind = Kind::TextBox, .rect = {2400, 5280, 4575, 720}, .font = {"Arial", 27.75, false}},
             {.name = "Label1", .kind = Kind::Label, .caption = "Nombre", .rect = {120, 5400, 2175, 375}, .font = {"Arial", 18, true}},
+            // The language of the program; the row under it is kept free for one more command.
+            {.name = "Combo1", .kind = Kind::ComboBox, .rect = {120, 5880, 2175, 390}, .font = {"Arial", 10, true}},
             {.name = "Image1", .kind = Kind::Image, .rect = {120, 120, 6855, 4980}, .picture = ":/pictures/card.png",
              .accessibleName = "Cuentas 2.2"},
         },
@@ -35,20 +37,54 @@ Form4::Form4() : Form(design())
     Text1 = control<TextBox>("Text1");
     Label1 = control<Label>("Label1");
     Image1 = control<Image>("Image1");
+    Combo1 = control<ComboBox>("Combo1");
+    for (const Language::Tongue &t : Language::tongues())
+        Combo1->AddItem(t.name);
+    DesignCaptions = {Label1->Caption(), Command1->Caption()};
     Text1->setAccessibleName(Label1->Caption());
     onClick(Command1, &Form4::Command1_Click);
+    onClick(Combo1, &Form4::Combo1_Click);
     onEnter(Text1, &Form4::Command1_Click);
     // The presentation window makes no sound: the sound device loads in the
     // background while the child types a name, ready for the main window.
     connect(Text1, &QLineEdit::textEdited, this, [] { Sound::warmUp(); });
-    setFocusOrder({Text1, Command1});
+    setFocusOrder({Text1, Command1, Combo1});
     Text1->setFocus();
 }
 
 void Form4::Form_Load()
 {
     CenterOnScreen();
-    Language::load("/idioma/", "presentacion.txt", texts());
+    ShowTexts();
+}
+
+// The window in the current language: every text read again, the chooser on it.
+void Form4::ShowTexts()
+{
+    Label1->setCaption(DesignCaptions[0]);
+    Text1->setAccessibleName(DesignCaptions[0]);
+    Command1->setCaption(DesignCaptions[1]);
+    NamePrompt.clear();
+    Language::load(Language::WindowFolder, "presentacion.txt", texts());
+    if (AskingForName)
+        Command1->setCaption(NamePrompt);
+    const auto &all = Language::tongues();
+    for (int i = 0; i < all.size(); ++i)
+        if (all[i].code == Language::current().code)
+            Combo1->setListIndex(i);
+    // A screen reader names a list by its choice; what the list is for is its description.
+    Combo1->setAccessibleDescription(Language::current().chooserName);
+    Combo1->setToolTip(Language::current().chooserName);
+}
+
+// A language chosen: the window speaks it at once, and so will every window after it.
+void Form4::Combo1_Click()
+{
+    if (!Language::choose(Language::tongues().value(Combo1->ListIndex()).code))
+        return;
+    ShowTexts();
+    // A screen reader does not say a closed list's new choice by itself.
+    announce(Combo1->Text());
 }
 
 // presentacion.txt, line by line.
@@ -73,6 +109,7 @@ void Form4::Command1_Click()
         close(); // unloaded for good: nothing creates this window again
         return;
     }
+    AskingForName = true;
     Command1->setFontSize(14);
     Command1->setCaption(NamePrompt);
 }

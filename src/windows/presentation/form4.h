@@ -4,6 +4,8 @@
 #include "app/language.h"
 #include "ui/form.h"
 
+#include <array>
+
 // The author's line of the window title.
 extern const char *const ContactText;
 
@@ -14,15 +16,20 @@ public:
     Form4();
     void Form_Load() override;
     void Command1_Click();
+    void Combo1_Click();
 
     // Controls, and the role each plays.
     CommandButton *Command1; // accept the name ("ACEPTAR"); asks for a name when none is typed
     TextBox *Text1;          // the child's name
     Label *Label1;           // the prompt beside the name ("Nombre")
     Image *Image1;           // the title card
+    ComboBox *Combo1;        // the program's language, each by its own name ("Español", "Català", ...)
 
     QString NamePrompt; // what Command1 says when no name was typed
 
 private:
     std::vector<Language::Line> texts();
+    void ShowTexts();
+    std::array<QString, 2> DesignCaptions; // of Label1 and Command1
+    bool AskingForName = false;            // Command1 shows NamePrompt
 };

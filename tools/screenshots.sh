@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Screenshots of every window in one language, to look at for clipped captions.
+#   tools/screenshots.sh CODE SCALE OUTDIR [DISPLAY]    e.g. tools/screenshots.sh eu 2 /tmp/shots :51
+# CODE is es, ca, eu or gl (the desktop's language the program follows the
+# first time), SCALE 1 or 2. Needs xdotool, imagemagick and Xvfb.
+set -euo pipefail
+code="$1" scale="$2" out="$3" display="${4:-:99}"
+here="$(cd "$(dirname "$0")" && pwd)"
+bin="${CUENTAS_BIN:-$here/../build/bin/cuentas}"
+mkdir -p "$out"
+w=$((1024 * scale)) h=$((768 * scale))
+Xvfb "$display" -screen 0 ${w}x${h}x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+sleep 1
+export DISPLAY="$display"
+LC_ALL= LC_MESSAGES= LANG="${code}_ES.UTF-8" QT_SCALE_FACTOR="$scale" "$bin" >/dev/null 2>&1 &
+app=$!
+sleep 2
+shot() { sleep 0.8; import -window root "$out/$code-${scale}x-$1.png"; }
+# The main window is centred; its controls are given in twips from its corner.
+x0=$(( (w - 645 * scale) / 2 )); y0=$(( (h - 491 * scale) / 2 ))
+at() { xdotool mousemove $((x0 + ($1 + 100) * scale / 15)) $((y0 + ($2 + 100) * scale / 15)) click 1; sleep 0.4; }
+shot 1-presentation
+xdotool key Return # no name: the button asks for one
+shot 2-asking
+xdotool type --delay 50 "Ane"
+xdotool key Return
+shot 3-main
+at 7320 3480  # check the empty answer: the verdict on the button, a results line
+shot 3-verdict
+at 960 960    # multiplication
+at 960 1800   # the race switch
+shot 4-main-multiplication
+at 120 5160   # long multiplication
+at 7320 4800  # check the empty result row: a results line
+shot 5-multiplication
+at 120 6240   # back to the main window
+at 120 960    # division
+at 120 3120   # long division
+at 5760 2880  # start
+shot 6-division
+at 120 6360   # back
+at 7320 1080  # results
+shot 7-results

@@ -47,6 +47,14 @@ FILES = {
         "Pone en el cociente una cifra pequeña", "Pone en el cociente una cifra grande", "Olvida el cero del cociente",
         "Resta mal al dividir", "Suma mal los productos",
         "Despistes", "veces", "por ejemplo", "Ningún error se repite.",
+        # more mistakes, after the lines above so that every line keeps its number
+        "Cero menos un número da cero", "Multiplica por lo que se lleva", "Escribe las decenas y se lleva las unidades",
+        # how often a mistake showed: "3 de 4 restas en que podía", the words for each mistake in the order above
+        "de",
+        "cuentas en que podía", "restas en que podía", "restas en que podía", "multiplicaciones en que podía",
+        "cuentas en que podía", "divisiones en que podía", "divisiones en que podía", "divisiones en que podía",
+        "divisiones en que podía", "multiplicaciones en que podía", "restas en que podía", "multiplicaciones en que podía",
+        "multiplicaciones en que podía",
     ],
     "paralistos.txt": ["NO"],
 }

@@ -16,6 +16,7 @@
 // practice (8,000 exercises). Not a test.
 //
 //   build/bin/bench_diagnosis [children] [share with a mistake] [slip rate] [seed]
+//   BENCH_DETAIL=n build/bin/bench_diagnosis    what went wrong for the mistake of row n
 #include "app/random.h"
 #include "diagnosis/diagnosis.h"
 
@@ -483,6 +484,34 @@ double medianOf(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The children's mistakes give the published examples, or the class is not the literature's.
+bool publishedExamplesHold()
+{
+    struct Example {
+        Bug bug;
+        char op;
+        long a, b, answer;
+    };
+    static const Example examples[] = {
+        {Bug::SmallerFromLarger, '-', 143, 24, 121}, {Bug::ZeroMinusNIsN, '-', 140, 21, 121}, {Bug::ZeroMinusNIsN, '-', 305, 142, 243},
+        {Bug::ZeroMinusNAfterBorrow, '-', 818, 289, 689}, {Bug::ZeroMinusNIsZero, '-', 90, 26, 70}, {Bug::BorrowFromZero, '-', 306, 128, 278},
+        {Bug::BorrowNoDecrement, '-', 52, 18, 44}, {Bug::AddNoCarry, '+', 57, 68, 15}, {Bug::MultiplyNoCarry, 'x', 47, 3, 121},
+        {Bug::CarryBeforeMultiplying, 'x', 47, 3, 181}, {Bug::MultiplyByCarry, 'x', 63, 8, 124}, {Bug::TensWrittenUnitsCarried, 'x', 97, 3, 282},
+    };
+    bool all = true;
+    for (const Example &e : examples) {
+        Child c;
+        c.bug = e.bug;
+        auto units = [](long v) { return digits(v, length(v)); };
+        const long got = e.op == '-' ? subtract(c, units(e.a), units(e.b)) : e.op == '+' ? add(c, units(e.a), units(e.b)) : multiply(c, units(e.a), int(e.b));
+        if (got != e.answer) {
+            std::printf("%s: %ld %c %ld gives %ld, not %ld\n", info(e.bug).name, e.a, e.op, e.b, got, e.answer);
+            all = false;
+        }
+    }
+    return all;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -491,6 +520,13 @@ int main(int argc, char **argv)
     const double withMistake = argc > 2 ? std::atof(argv[2]) : 0.4;
     const double slipRate = argc > 3 ? std::atof(argv[3]) : 0.05;
     std::mt19937 random(argc > 4 ? unsigned(std::atoi(argv[4])) : 2026u);
+    // BENCH_DETAIL=n: for the mistake of row n, what went wrong (a child who shows
+    // it twice and is not named, a name not the child's, an exercise it changed that
+    // its diagnosis missed), with the exercises as the child left them.
+    const char *detailed = std::getenv("BENCH_DETAIL");
+    const int detail = detailed ? std::atoi(detailed) : -1;
+    if (!publishedExamplesHold())
+        return 1;
 
     struct Tally {
         int children = 0, shownTwice = 0, named = 0, other = 0, changed = 0, found = 0;
@@ -513,42 +549,35 @@ int main(int argc, char **argv)
         Tally &k = tally[bug];
         ++k.children;
         const std::vector<Pattern> &mine = info(bug).names;
+        const bool detailing = int(bug) == detail;
         int shown = 0;
-        for (const Done &d : done)
-            if (d.changed) {
-                ++shown;
-                ++k.changed;
-                const bool found = !mine.empty() && foundIn(d.exercise).count(mine.front());
-                k.found += found;
-                if (const char *miss = std::getenv("BENCH_MISS"); miss && std::atoi(miss) == int(bug) && !found) {
-                    std::printf("missed %s:", info(bug).name);
-                    show(d.exercise);
-                    std::printf("\n");
-                }
-            }
-        bool named = false, other = false;
-        for (const auto &n : s.named) {
-            if (!mine.empty() && n.pattern == mine.front())
-                named = true;
-            if (std::find(mine.begin(), mine.end(), n.pattern) == mine.end()) {
-                other = true;
-                ++k.otherNames[n.pattern];
-                if (const char *why = std::getenv("BENCH_OTHER"); why && std::atoi(why) == int(bug)) {
-                    std::printf("child %d (%s) named %d: %d of %d, %d/%d/%d, e.g. %s\n", i, info(bug).name, int(n.pattern), n.exercises,
-                                n.chances, n.asMistake, n.right, n.opportunities, qPrintable(n.example));
-                    for (const Done &d : done)
-                        for (const auto &ch : Diagnosis::Of(d.exercise).chances)
-                            if (ch.pattern == n.pattern && ch.how == Diagnosis::How::AsMistake) {
-                                show(d.exercise);
-                                std::printf("\n");
-                                break;
-                            }
-                }
+        for (const Done &d : done) {
+            if (!d.changed)
+                continue;
+            ++shown;
+            ++k.changed;
+            const bool found = !mine.empty() && foundIn(d.exercise).count(mine.front());
+            k.found += found;
+            if (detailing && !found) {
+                std::printf("child %d, not found in", i);
+                show(d.exercise);
+                std::printf("\n");
             }
         }
-        if (const char *why = std::getenv("BENCH_WHY"); why && std::atoi(why) == int(bug) && shown >= 2 && !named) {
-            // Why a mistake shown twice went unnamed: its chances, exercise by exercise.
-            std::printf("child %d (%s), shown in %d:", i, info(bug).name, shown);
+        bool named = false, other = false;
+        for (const auto &n : s.named) {
+            named = named || (!mine.empty() && n.pattern == mine.front());
+            if (std::find(mine.begin(), mine.end(), n.pattern) != mine.end())
+                continue;
+            other = true;
+            ++k.otherNames[n.pattern];
+            if (detailing)
+                std::printf("child %d, named %d: %d of %d exercises, %d of %d chances, e.g. %s\n", i, int(n.pattern), n.exercises, n.chances,
+                            n.asMistake, n.opportunities, qPrintable(n.example));
+        }
+        if (detailing && shown >= 2 && !named) {
+            // its chances in each exercise: as the mistake / right / met (* where it changed the answer)
+            std::printf("child %d, shown in %d, not named:", i, shown);
             for (const Done &d : done) {
                 int met = 0, as = 0, right = 0;
                 for (const auto &ch : Diagnosis::Of(d.exercise).chances)
@@ -559,7 +588,7 @@ int main(int argc, char **argv)
                     }
                 if (met)
                     std::printf(" %s%d/%d/%d", d.changed ? "*" : "", as, right, met);
-                if (d.changed && std::getenv("BENCH_SHOW"))
+                if (d.changed)
                     show(d.exercise);
             }
             std::printf("\n");
@@ -574,13 +603,13 @@ int main(int argc, char **argv)
     std::printf("A class of %d children, %.0f %% with a mistake, slipping on %.1f %% of the digits they write;\n"
                 "each works 20 column exercises, 3 long divisions and 3 long multiplications.\n\n",
                 children, 100 * withMistake, 100 * slipRate);
-    std::printf("%-34s %8s %12s %8s %12s %10s\n", "mistake", "children", "shown twice", "named", "other name", "found");
+    std::printf("   %-34s %8s %12s %8s %12s %10s\n", "mistake", "children", "shown twice", "named", "other name", "found");
     Tally knownAll;
     for (const auto &[bug, k] : tally) {
-        std::printf("%-34s %8d %12d %7.0f%% %11.0f%% %9.0f%%", info(bug).name, k.children, k.shownTwice, percent(k.named, k.shownTwice),
-                    percent(k.other, k.children), percent(k.found, k.changed));
+        std::printf("%2d %-34s %8d %12d %7.0f%% %11.0f%% %9.0f%%", int(bug), info(bug).name, k.children, k.shownTwice,
+                    percent(k.named, k.shownTwice), percent(k.other, k.children), percent(k.found, k.changed));
         for (const auto &[p, n] : k.otherNames)
-            std::printf(" [%d:%d]", int(p), n);
+            std::printf(" [%d:%d]", int(p), n); // a name not theirs: the pattern's number, how many children
         std::printf("\n");
         if (known(bug)) {
             knownAll.children += k.children;
@@ -604,10 +633,10 @@ int main(int argc, char **argv)
 
     // The time of the whole diagnosis: one child's run, and a year of one child's practice.
     std::printf("one child's run (26 exercises): median %.3f ms, slowest %.3f ms\n", medianOf(runTimes),
-                *std::max_element(runTimes.begin(), runTimes.end()));
+                runTimes.empty() ? 0.0 : *std::max_element(runTimes.begin(), runTimes.end()));
     const Child year = childWith(Bug::SmallerFromLarger, slipRate, random);
     std::vector<Worked> all;
-    for (int i = 0; i < 8000 / 26 + 1; ++i)
+    while (all.size() < 8000)
         for (Worked &w : exercises(run(year)))
             all.push_back(std::move(w));
     all.resize(8000);

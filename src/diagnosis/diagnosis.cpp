@@ -531,7 +531,7 @@ Finding Of(const LongDivision &d)
 
     // A 0 of the quotient left out: the digits that go written one after the
     // other, the cells left over empty. It shows where a 0 belongs: its cell is
-    // empty after a written one, or holds the next digit while the digits after
+    // empty after a digit written, or holds the next digit while the digits after
     // it are not all in their places (4516 : 9 written 511 has its last 1 in
     // place: the 0 was not left out).
     std::vector<std::optional<int>> closedUp;
@@ -550,7 +550,8 @@ Finding Of(const LongDivision &d)
         bool laterInPlace = true;
         for (int j = k + 1; j < steps; ++j)
             laterInPlace = laterInPlace && right[j];
-        const bool leftOut = child[k] ? child[k] == closedUp[k] && !(k + 1 < steps && laterInPlace) : child[k - 1].has_value();
+        const bool leftOut = child[k] ? child[k] == closedUp[k] && !(k + 1 < steps && laterInPlace)
+                                      : std::any_of(child.begin(), child.begin() + k, [](const auto &digit) { return digit.has_value(); });
         f.chances.push_back({Pattern::ForgetsQuotientZero, 0, right[k] ? How::Right : leftOut ? How::AsMistake : How::Neither, 0, 0, 0,
                              16 * QuotientPart + k});
         if (leftOut)
@@ -574,6 +575,13 @@ Finding Of(const LongDivision &d)
         const LongDivision::Step &step = d.Steps[k];
         const int c = *child[k], partial = step.partial, remainder = rows[k].value, place = 16 * (k + 1);
         const bool rightStep = right[k] && remainder == step.remainder;
+        // A mistake that shows: its example is the product as the child took it ("25920 : 36, 36 X 8 = 248").
+        auto productShown = [&](Pattern p, int product) {
+            productWhy[k].insert(p);
+            if (!f.examples.count(p))
+                f.examples.emplace(p, d.Statement() + QStringLiteral(", ") + num(d.Divisor) + QStringLiteral(" X ") + num(c) + QStringLiteral(" = ") +
+                                          num(product));
+        };
         auto explains = [&](auto product) {
             const int own = product(c);
             if (own > partial || remainder != (partial - own) % hold)
@@ -595,7 +603,7 @@ Finding Of(const LongDivision &d)
                 continue;
             f.chances.push_back({m.pattern, Ways::Products, shows ? How::AsMistake : rightStep ? How::Right : How::Neither, 0, 0, 0, place});
             if (shows)
-                productWhy[k].insert(m.pattern);
+                productShown(m.pattern, product(c));
         }
         // A fact of the tables taken for a neighbour: a digit of the divisor times the child's digit.
         if (c < 2)
@@ -609,7 +617,7 @@ Finding Of(const LongDivision &d)
                 if (!said && explains([&](int t) { return t * d.Divisor + (t == c ? (w - a * c) * power : 0); })) {
                     said = true;
                     f.chances.push_back({Pattern::TableNeighbour, 0, How::AsMistake, std::min(a, c), std::max(a, c), w, place});
-                    productWhy[k].insert(Pattern::TableNeighbour);
+                    productShown(Pattern::TableNeighbour, c * d.Divisor + (w - a * c) * power);
                 }
             if (!said)
                 f.chances.push_back({Pattern::TableNeighbour, 0, rightStep ? How::Right : How::Neither, std::min(a, c), std::max(a, c), 0, place});

@@ -14,7 +14,11 @@
 // explains is a slip.
 //
 // A run names a mistake when it is the child's: it showed in two exercises or
-// more, and the child worked most of its chances that way.
+// more, and the child worked most of its chances that way (a mistake with
+// several forms, such as a carry forgotten in sums or in products, is judged
+// form by form; a neighbour in the tables by the same wrong fact again, or by
+// most facts of one table, or of all, worked wrong). A mistake whose every
+// showing another of the child's explains as well gets that one's name.
 #pragma once
 
 #include "exercises/worked.h"
@@ -33,7 +37,7 @@ enum class Pattern {
     CarryBeforeMultiplying, // ((a + carry) × b) mod 10
     TableNeighbour,         // a neighbour in the tables, a × (b ± 1) or (a ± 1) × b; a quotient one off
     QuotientTooSmall,       // a long division's quotient digit below the right one, the remainder reaching the divisor
-    QuotientTooLarge,       // ... above it, its product larger than the number it is taken from
+    QuotientTooLarge,       // ... above it, its product larger than the number it is taken from: the remainder invented
     ForgetsQuotientZero,    // a 0 of the quotient left out, inside (the next digit written there) or at the end
     DivisionSubtraction,    // a step's remainder written by a subtraction mistake
     AddsProductsWrong,      // the partial products added by an addition mistake

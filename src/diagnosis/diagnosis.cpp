@@ -255,7 +255,9 @@ public:
             const bool mistaken = bestWay >= 0 && wayScore > rightScore;
             const Step taken = mistaken ? ways[bestWay] : right;
             if (bestWay >= 0) {
-                // Evidence: the child's digits from here on fit one way better than the other.
+                // A chance of the mistake: its way differs here, in the digit or only in
+                // what it passes on (then the next digit tells). The child worked it the way
+                // the child's digits from here on fit better; neither, if the digit fits neither.
                 const int m = matchesOf(wayScore), mr = matchesOf(rightScore);
                 Place place{i, ways[bestWay].digit != right.digit ? i : i + 1, ways[bestWay], p_.x[i], How::Neither};
                 if (m != mr || ways[bestWay].digit != right.digit) {

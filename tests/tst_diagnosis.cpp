@@ -117,6 +117,7 @@ private slots:
             QTest::newRow(slip) << slip << "/1";
         QTest::newRow("nothing written: slips, though 0 + 0 without the carry would fit") << "57 + 68 = " << "/3";
         QTest::newRow("a 0 where a borrow is owed: a slip") << "52 - 18 = 4" << "/1";
+        QTest::newRow("a 0 where a carry is added: a slip") << "25 + 17 = 2" << "/1";
         // a slip beside a mistake: the tens fit the smaller from the larger and a borrow forgotten alike
         QTest::newRow("52 - 18 = 47") << "52 - 18 = 47" << "CS/1";
     }

@@ -298,3 +298,60 @@ void FreshProgramTest::cleanup()
     resetProgram();
     data.reset();
 }
+
+Exercise columnAnswered(const QString &text)
+{
+    const QStringList w = text.split(' ');
+    const Op op = w[1] == "+" ? Op::Addition : w[1] == "-" ? Op::Subtraction : w[1] == "X" ? Op::Multiplication : Op::Division;
+    Exercise e = Exercise::Of(op, w[0].toInt(), w[2].toInt());
+    const QString answer = w.value(4);
+    for (int i = 0; i < answer.size() && i < e.AnswerDigits; ++i)
+        e.Answer[i].enter({DigitKey::Digit, answer[answer.size() - 1 - i].digitValue()});
+    e.Judge();
+    return e;
+}
+
+LongDivision divisionWorked(int dividend, int divisor, const QString &quotient, const QString &remainders)
+{
+    LongDivision d = LongDivision::Of(dividend, divisor);
+    d.Start();
+    for (int k = 0; k < quotient.size(); ++k)
+        if (quotient[k] != '-')
+            d.EnterQuotient(k, {DigitKey::Digit, quotient[k].digitValue()});
+    const QStringList rows = remainders.split(' ', Qt::SkipEmptyParts);
+    for (int row = 1; row <= rows.size(); ++row)
+        for (int j = 0; j < rows[row - 1].size(); ++j)
+            if (rows[row - 1][j] != '-')
+                d.EnterRemainder(row, row - 1 + j, {DigitKey::Digit, rows[row - 1][j].digitValue()});
+    while (d.NextArrow())
+        d.BringDown();
+    for (int k = 0; k < int(d.Steps.size()); ++k) // every quotient digit judged as first written
+        d.QuotientCell(k).judge(false);
+    d.Finish();
+    return d;
+}
+
+LongMultiplication multiplicationWorked(int a, int b, const QString &rows)
+{
+    LongMultiplication m = LongMultiplication::Of(a, b);
+    const QStringList w = rows.split(' ');
+    for (auto row : {LongMultiplication::Row::First, LongMultiplication::Row::Second, LongMultiplication::Row::Result}) {
+        const QString n = w.value(int(row));
+        for (int i = 0; i < n.size(); ++i)
+            m.Enter(row, LongMultiplication::FirstColumn(row) + i, {DigitKey::Digit, n[n.size() - 1 - i].digitValue()});
+    }
+    m.Check(LongMultiplication::Row::Result);
+    return m;
+}
+
+Worked workedAs(const QString &text)
+{
+    const QStringList w = text.split(' ');
+    if (w[1] == ":") {
+        const QStringList parts = text.split(" | ");
+        return divisionWorked(w[0].toInt(), w[2].toInt(), w[4] == "|" ? QString() : w[4], parts.value(1));
+    }
+    if (w[1] == "x")
+        return multiplicationWorked(w[0].toInt(), w[2].toInt(), w.mid(4).join(' '));
+    return columnAnswered(text);
+}

@@ -92,6 +92,16 @@ void addResultsLine(ExerciseKind kind, bool right, const QString &text);
 QStringList resultsLines();
 QString lastLine();
 
+// Exercises as a child left them, each cell's first entry written and judged:
+// a column exercise answered once ("52 - 18 = 46"; X times, / a division); a long
+// division with its quotient ("12", "-" a cell left empty) and each remainder
+// row as written ("05 04 02"); a long multiplication with its rows ("121 94 1061").
+Exercise columnAnswered(const QString &text);
+LongDivision divisionWorked(int dividend, int divisor, const QString &quotient, const QString &remainders);
+LongMultiplication multiplicationWorked(int a, int b, const QString &rows);
+// Any of them as one line: "52 - 18 = 46", "1230 : 3 = 41 | 0 0 0", "47 x 23 = 121 94 1061".
+Worked workedAs(const QString &text);
+
 // A test class whose every case starts on a fresh program and its own copy of the data.
 class FreshProgramTest : public QObject
 {

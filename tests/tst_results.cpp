@@ -185,10 +185,10 @@ private slots:
         Form5 *r = forms().form5();
         click(r->Command1);
         const QStringList copied = QApplication::clipboard()->text().split('\n');
-        const QStringList review{"Qué repasar", "Resta el número menor del mayor: 3 veces, por ejemplo 52 - 18 = 46", "Despistes: 1", ""};
+        const QStringList review{"Qué repasar", "Resta el número menor del mayor: 3 de 3 restas en que podía, por ejemplo 52 - 18 = 46", "Despistes: 1", ""};
         QCOMPARE(copied.mid(copied.size() - 4), review);
         QCOMPARE(copied.mid(2, 6), resultsLines()); // the numbered lines as they were
-        QVERIFY(printed().contains("Resta el número menor del mayor: 3 veces, por ejemplo 52 - 18 = 46"));
+        QVERIFY(printed().simplified().contains("Resta el número menor del mayor: 3 de 3 restas en que podía, por ejemplo 52 - 18 = 46"));
 
         // In the window: its own button (also Ctrl+R and the list's menu) opens the
         // section in a window a screen reader reads, and Escape closes it.
@@ -212,6 +212,45 @@ private slots:
         answerIt.stop();
         QCOMPARE(seen, QStringList(2, "Qué repasar|" + review.mid(1, 2).join('\n')));
         QCOMPARE(spoken(r->Command3), QStringLiteral("Qué repasar"));
+    }
+
+    void wordsOfEachMistake_data()
+    {
+        // A run that names one mistake, and its line made of the language file's
+        // words, each line of the file written as "w" and its number: the name,
+        // "de", the chances it could show in, "por ejemplo", the example.
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("carry") << "57 + 68 = 15; 48 + 36 = 74" << "w15: 2 w32 2 w33, w27 57 + 68 = 15";
+        QTest::newRow("smaller") << "52 - 18 = 46; 83 - 47 = 44" << "w16: 2 w32 2 w34, w27 52 - 18 = 46";
+        QTest::newRow("0 - n") << "403 - 125 = 328; 702 - 346 = 446" << "w17: 2 w32 2 w35, w27 403 - 125 = 328";
+        QTest::newRow("carry first") << "47 X 3 = 181; 28 X 4 = 202" << "w18: 2 w32 2 w36, w27 47 X 3 = 181";
+        QTest::newRow("table") << "7 X 8 = 48; 27 X 8 = 208" << "w19: 2 w32 2 w37, w27 7 X 8 = 48";
+        QTest::newRow("too small") << "4536 : 21 = 114 | 024 012 042; 1234 : 7 = 106 | 05 53 02"
+                                   << "w20: 2 w32 2 w38, w27 4536 : 21 = 114";
+        QTest::newRow("too large") << "1234 : 7 = 186 | 05 03 02; 9876 : 2 = 4939 | 1 0 1 2" << "w21: 2 w32 2 w39, w27 1234 : 7 = 186";
+        QTest::newRow("quotient 0") << "1230 : 3 = 41 | 0 0 0; 4560 : 8 = 57 | 05 00 00" << "w22: 2 w32 2 w40, w27 1230 : 3 = 41";
+        QTest::newRow("division's subtraction") << "52 - 18 = 34; 83 - 47 = 36; 725 - 368 = 357; 1234 : 7 = 176 | 05 16 02; 5234 : 6 = 872 | 16 01 02"
+                                                << "w23: 2 w32 2 w41, w27 1234 : 7, 53 - 49 = 16";
+        QTest::newRow("products' sum") << "58 x 64 = 232 348 3612; 78 x 36 = 468 234 2708; 57 + 68 = 125; 48 + 36 = 84"
+                                       << "w24: 2 w32 2 w42, w27 232 + 3480 = 3612";
+        QTest::newRow("0 - n is 0") << "90 - 26 = 70; 305 - 142 = 203" << "w29: 2 w32 2 w43, w27 90 - 26 = 70";
+        QTest::newRow("by the carry") << "63 X 8 = 124; 47 X 6 = 162" << "w30: 2 w32 2 w44, w27 63 X 8 = 124";
+        QTest::newRow("tens written") << "97 X 3 = 282; 68 X 4 = 263" << "w31: 2 w32 2 w45, w27 97 X 3 = 282";
+    }
+    void wordsOfEachMistake()
+    {
+        QFETCH(QString, run);
+        QFETCH(QString, line);
+        QStringList words;
+        for (int n = 1; n <= 45; ++n)
+            words << QStringLiteral("w%1").arg(n);
+        data->write("/idioma/Resultados.txt", cp1252Lines(words));
+        loadMainWindow();
+        for (const QString &exercise : run.split("; "))
+            forms().record().add({ExerciseKind::Addition, false, exercise, workedAs(exercise)});
+        const QStringList copied = forms().form5()->RecordText().split('\n');
+        QCOMPARE(copied.mid(copied.indexOf("w14")), QStringList({"w14", line, "w25: 0", ""}));
     }
 
     void aPrintOf120Lines()

@@ -50,6 +50,14 @@ FILES = {
         "Pone en el cociente una cifra pequeña", "Pone en el cociente una cifra grande", "Olvida el cero del cociente",
         "Resta mal al dividir", "Suma mal los productos",
         "Despistes", "veces", "por ejemplo", "Ningún error se repite.",
+        # more mistakes, after the lines above so that every line keeps its number
+        "Cero menos un número da cero", "Multiplica por lo que se lleva", "Escribe las decenas y se lleva las unidades",
+        # how often a mistake showed: "3 de 4 restas en que podía", the words for each mistake in the order above
+        "de",
+        "cuentas en que podía", "restas en que podía", "restas en que podía", "multiplicaciones en que podía",
+        "cuentas en que podía", "divisiones en que podía", "divisiones en que podía", "divisiones en que podía",
+        "divisiones en que podía", "multiplicaciones en que podía", "restas en que podía", "multiplicaciones en que podía",
+        "multiplicaciones en que podía",
     ],
     "paralistos.txt": ["NO"],
 }
@@ -97,6 +105,12 @@ TRANSLATIONS = {
             "Posa una xifra petita al quocient", "Posa una xifra gran al quocient", "Oblida el zero del quocient",
             "Resta malament en dividir", "Suma malament els productes",
             "Distraccions", "vegades", "per exemple", "Cap error no es repeteix.",
+            "Zero menys un nombre dona zero", "Multiplica per les que en porta", "Escriu les desenes i se'n porta les unitats",
+            "de",
+            "operacions en què podia", "restes en què podia", "restes en què podia", "multiplicacions en què podia",
+            "operacions en què podia", "divisions en què podia", "divisions en què podia", "divisions en què podia",
+            "divisions en què podia", "multiplicacions en què podia", "restes en què podia", "multiplicacions en què podia",
+            "multiplicacions en què podia",
         ],
     },
     "eu": {
@@ -139,6 +153,12 @@ TRANSLATIONS = {
             "Zatiduran zifra txikiegia jartzen du", "Zatiduran zifra handiegia jartzen du", "Zatidurako zeroa ahazten du",
             "Zatitzean gaizki kentzen du", "Biderkadurak gaizki batzen ditu",
             "Oharkabeko hutsak", "aldiz", "adibidez", "Ez da akatsik errepikatzen.",
+            "Zero ken zenbaki bat: zero jartzen du", "Bururakoaz biderkatzen du", "Hamarrekoak idatzi eta batekoak eramaten ditu",
+            "/",
+            "eragiketa, aukera zuenetan", "kenketa, aukera zuenetan", "kenketa, aukera zuenetan", "biderketa, aukera zuenetan",
+            "eragiketa, aukera zuenetan", "zatiketa, aukera zuenetan", "zatiketa, aukera zuenetan", "zatiketa, aukera zuenetan",
+            "zatiketa, aukera zuenetan", "biderketa, aukera zuenetan", "kenketa, aukera zuenetan", "biderketa, aukera zuenetan",
+            "biderketa, aukera zuenetan",
         ],
     },
     "gl": {
@@ -181,6 +201,12 @@ TRANSLATIONS = {
             "Pon no cociente unha cifra pequena", "Pon no cociente unha cifra grande", "Esquece o cero do cociente",
             "Resta mal ao dividir", "Suma mal os produtos",
             "Descoidos", "veces", "por exemplo", "Ningún erro se repite.",
+            "Cero menos un número dá cero", "Multiplica polo que leva", "Escribe as decenas e leva as unidades",
+            "de",
+            "contas nas que podía", "restas nas que podía", "restas nas que podía", "multiplicacións nas que podía",
+            "contas nas que podía", "divisións nas que podía", "divisións nas que podía", "divisións nas que podía",
+            "divisións nas que podía", "multiplicacións nas que podía", "restas nas que podía", "multiplicacións nas que podía",
+            "multiplicacións nas que podía",
         ],
     },
 }

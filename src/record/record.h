@@ -4,13 +4,10 @@
 // shows it; nothing in it knows a window.
 #pragma once
 
-#include "exercises/exercise.h"
-#include "exercises/longdivision.h"
-#include "exercises/longmultiplication.h"
+#include "exercises/worked.h"
 
 #include <QObject>
 #include <QString>
-#include <variant>
 #include <vector>
 
 // The kinds of exercise the record of the run tells apart.
@@ -18,9 +15,6 @@ enum class ExerciseKind { Addition, Subtraction, Multiplication, Division, Writt
 
 // What the record calls an exercise of the column window.
 ExerciseKind kindOf(Op op);
-
-// An exercise as the child left it, with every cell's first entry.
-using Worked = std::variant<std::monostate, Exercise, LongDivision, LongMultiplication>;
 
 // A finished exercise handed to the record: its kind, whether it was right, its
 // line without the number ("Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"), and the exercise.

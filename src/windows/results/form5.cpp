@@ -119,6 +119,13 @@ std::vector<Language::Line> Form5::texts()
         {21, Language::into(Words.patterns[6])}, {22, Language::into(Words.patterns[7])}, {23, Language::into(Words.patterns[8])},
         {24, Language::into(Words.patterns[9])}, {25, Language::into(Words.slips)}, {26, Language::into(Words.times)},
         {27, Language::into(Words.forExample)}, {28, Language::into(Words.nothingRepeats)},
+        {29, Language::into(Words.patterns[10])}, {30, Language::into(Words.patterns[11])}, {31, Language::into(Words.patterns[12])},
+        {32, Language::into(Words.of)},
+        {33, Language::into(Words.chances[0])}, {34, Language::into(Words.chances[1])}, {35, Language::into(Words.chances[2])},
+        {36, Language::into(Words.chances[3])}, {37, Language::into(Words.chances[4])}, {38, Language::into(Words.chances[5])},
+        {39, Language::into(Words.chances[6])}, {40, Language::into(Words.chances[7])}, {41, Language::into(Words.chances[8])},
+        {42, Language::into(Words.chances[9])}, {43, Language::into(Words.chances[10])}, {44, Language::into(Words.chances[11])},
+        {45, Language::into(Words.chances[12])},
     };
 }
 
@@ -171,16 +178,21 @@ QStringList Form5::RecordLines() const
 }
 
 // What to practise: the heading, each mistake the child keeps making with how
-// often and an example, or a word that none repeats; then the slips.
+// often out of how many chances and an example, or a word that none repeats;
+// then the slips.
 QStringList Form5::ReviewLines() const
 {
-    const Diagnosis::Summary s = Diagnosis::OfRun(Records());
+    std::vector<Worked> run;
+    for (const ResultRecord &r : Records())
+        run.push_back(r.exercise);
+    const Diagnosis::Summary s = Diagnosis::OfRun(run);
     QStringList lines{Words.review};
     if (s.named.empty())
         lines << Words.nothingRepeats;
     for (const Diagnosis::Summary::Named &n : s.named)
-        lines << Words.patterns[int(n.pattern)] + QStringLiteral(": ") + num(n.count) + QLatin1Char(' ') + Words.times +
-                     QStringLiteral(", ") + Words.forExample + QLatin1Char(' ') + n.example;
+        lines << Words.patterns[int(n.pattern)] + QStringLiteral(": ") + num(n.exercises) + QLatin1Char(' ') + Words.of +
+                     QLatin1Char(' ') + num(n.chances) + QLatin1Char(' ') + Words.chances[int(n.pattern)] + QStringLiteral(", ") +
+                     Words.forExample + QLatin1Char(' ') + n.example;
     return lines << Words.slips + QStringLiteral(": ") + num(s.slips);
 }
 

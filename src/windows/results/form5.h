@@ -48,7 +48,7 @@ public:
         QString right = "bien", wrong = "mal", total = "Total";
         // What to practise: the heading, the mistakes in the order of Diagnosis::Pattern, the slips.
         QString review = "Qué repasar";
-        std::array<QString, 10> patterns{"Olvida sumar lo que se lleva",
+        std::array<QString, 13> patterns{"Olvida sumar lo que se lleva",
                                          "Resta el número menor del mayor",
                                          "Cero menos un número da ese número",
                                          "Suma lo que se lleva antes de multiplicar",
@@ -57,8 +57,18 @@ public:
                                          "Pone en el cociente una cifra grande",
                                          "Olvida el cero del cociente",
                                          "Resta mal al dividir",
-                                         "Suma mal los productos"};
+                                         "Suma mal los productos",
+                                         "Cero menos un número da cero",
+                                         "Multiplica por lo que se lleva",
+                                         "Escribe las decenas y se lleva las unidades"};
         QString slips = "Despistes", times = "veces", forExample = "por ejemplo", nothingRepeats = "Ningún error se repite.";
+        // How often each mistake showed: "3 de 4 restas en que podía"; the exercises it could show in, in the same order.
+        QString of = "de";
+        std::array<QString, 13> chances{"cuentas en que podía",         "restas en que podía",          "restas en que podía",
+                                        "multiplicaciones en que podía", "cuentas en que podía",         "divisiones en que podía",
+                                        "divisiones en que podía",       "divisiones en que podía",      "divisiones en que podía",
+                                        "multiplicaciones en que podía", "restas en que podía",          "multiplicaciones en que podía",
+                                        "multiplicaciones en que podía"};
     } Words;
 
 protected:

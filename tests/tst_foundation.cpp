@@ -284,6 +284,9 @@ private slots:
         forms().form5()->hide();
         results->actionInterface()->doAction(A::pressAction());
         QVERIFY(forms().form5()->isVisible() && results->role() == QAccessible::Button);
+        // a hidden command cannot be pressed either: the long multiplication's launcher, while adding
+        QAccessible::queryAccessibleInterface(f->Command6)->actionInterface()->doAction(A::pressAction());
+        QVERIFY(!f->Command6->isVisible() && !forms().isLoaded3());
         // a picture with a handler is a button; one without is only a picture
         QVERIFY(role(f->Image1[0]) == QAccessible::Button && role(forms().form4()->Image1) == QAccessible::Graphic);
         QVERIFY(QAccessible::queryAccessibleInterface(forms().form4()->Image1)->actionInterface()->actionNames().isEmpty());

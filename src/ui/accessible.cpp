@@ -167,10 +167,23 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     return nullptr;
 }
 
+std::function<void(QObject *)> &observer()
+{
+    static std::function<void(QObject *)> o;
+    return o;
+}
+
+void tell(QAccessibleEvent &event)
+{
+    if (observer())
+        observer()(event.object());
+    QAccessible::updateAccessibility(&event);
+}
+
 void send(QObject *control, QAccessible::Event type)
 {
     QAccessibleEvent event(control, type);
-    QAccessible::updateAccessibility(&event);
+    tell(event);
 }
 
 } // namespace
@@ -202,10 +215,12 @@ void digitChanged(QObject *cell, const QString &before)
         return;
     if (!before.isEmpty()) {
         QAccessibleTextRemoveEvent removed(cell, 0, before);
-        QAccessible::updateAccessibility(&removed);
+        tell(removed);
     }
     if (!now.isEmpty()) {
         QAccessibleTextInsertEvent inserted(cell, 0, now);
-        QAccessible::updateAccessibility(&inserted);
+        tell(inserted);
     }
 }
+
+void onTold(std::function<void(QObject *)> o) { observer() = std::move(o); }

@@ -27,30 +27,33 @@ if [ "${1:-}" != "--inside" ]; then
     esac
   done
   [ "$times" -gt 1 ] && quiet=--quiet
+  # One virtual screen for the whole run.
+  source "$here/xvfb.sh" "${LISTEN_DISPLAY:-:97}"
   isolate=
-  unshare -pf --mount-proc true 2>/dev/null && isolate="unshare -pf --mount-proc"
+  unshare -pf --kill-child --mount-proc true 2>/dev/null && isolate="unshare -pf --kill-child --mount-proc"
   out="$(mktemp -d)"
   echo "logs: $out"
   for s in ${@:-column race division multiplication}; do
     echo "=== $s, $times times$([ $walker = 1 ] && echo ', with a second client walking the tree')$([ $slow = 1 ] && echo ', Orca slowed')"
     # In a process namespace of its own where it can: Orca will not start
     # while it sees another Orca of the same user, someone else's included.
-    $isolate timeout $((120 + 60 * times)) dbus-run-session -- "$0" --inside "$s" "$out/$s" "$times" "$walker" "$slow" 2>"$out/$s.err" || true
+    $isolate timeout $((300 + 120 * times)) dbus-run-session -- "$0" --inside "$s" "$out/$s" "$times" "$walker" "$slow" 2>"$out/$s.err" || true
     python3 "$here/listen.py" count "$out/$s.log" "$out/$s.endings" $quiet
   done
   exit 0
 fi
 shift
 scenario="$1" base="$2" times="$3" walker="$4" slow="$5"
-source "$here/xvfb.sh" "${LISTEN_DISPLAY:-:97}"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 pids=()
 cleanup() {
-  # Orca first, gently, so that it writes the end of its log.
-  [ ${#pids[@]} -gt 1 ] && kill "${pids[1]}" 2>/dev/null && wait "${pids[1]}" 2>/dev/null || true
+  # Orca's log is written line by line, so nothing is lost however it ends (and
+  # an idle Orca would not even notice a gentler request before its next event).
+  [ ${#pids[@]} -gt 1 ] && kill -KILL "${pids[1]}" 2>/dev/null || true
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   pids=()
 }
+trap cleanup EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
@@ -74,4 +77,3 @@ if [ "$walker" = 1 ]; then
 fi
 sleep 2
 python3 "$here/listen.py" drive "$base.log" "$scenario" "$times" "$base.endings"
-cleanup

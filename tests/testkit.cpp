@@ -184,9 +184,9 @@ void listenForAnnouncements()
     focusWhenAnnounced().clear();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *f = qobject_cast<Form *>(w))
-            QObject::connect(f, &Form::announced, [f] { // read from the window's notification, as a screen reader does
+            QObject::connect(f, &Form::announced, [f] { // read from the notification shown, as a screen reader does
                 for (QWidget *n : f->findChildren<QWidget *>())
-                    if (role(n) == QAccessible::Notification)
+                    if (role(n) == QAccessible::Notification && n->isVisibleTo(f))
                         announcements() << spoken(n);
                 focusWhenAnnounced() << focused(f);
             });

@@ -44,6 +44,8 @@ QString lights(Form2 *f)
 //   R2:04  writes 04 into remainder row 2, right-aligned under the group (_ leaves a cell empty)
 //   v      brings the next digit down          Q176  writes the quotient, a tick after each digit
 //   0 1 2  clicks quotient cell k: its digit of "176", or once round back to it
+//   1=8    clicks quotient cell 1 until it shows 8 (at most ten times)
+//   1^ 1b  the keys ↑ and Backspace on quotient cell 1
 //   t      a tick of the quotient timer         F     Fin
 // and says what the child then sees: the lights, the percentage boxes, the
 // quotient cells, the first remainder row and the last results line.
@@ -68,6 +70,13 @@ QString work(Form2 *f, const QString &script)
             tick(f);
         } else if (step == "F") {
             click(f->Command9);
+        } else if (step.contains('=')) {
+            CommandButton *cell = f->Command11[step.front().digitValue()];
+            for (int i = 0; i < 10 && cell->Caption() != step.back(); ++i)
+                click(cell);
+        } else if (step.size() == 2) {
+            QTest::keyClick(f->Command11[step.front().digitValue()], step.back() == '^' ? Qt::Key_Up : Qt::Key_Backspace);
+            handlerDone();
         } else {
             CommandButton *cell = f->Command11[step.toInt()];
             clickTimes(cell, cell->Caption() == "-" ? QStringLiteral("176")[step.toInt()].digitValue() : 10);
@@ -152,16 +161,32 @@ private slots:
         // the timer checks the quotient digit left behind, once per move
         QTest::newRow("moving right checks the digit left behind") << "1234 7" << "0 t 1 t" << "g 100 % bien/0 % mal 1c7w-w -w-w ";
         QTest::newRow("two moves in one tick check only the last") << "1234 7" << "0 1 2 t" << "g 100 % bien/0 % mal 1w7c6w -w-w ";
-        QTest::newRow("moving back checks again") << "1234 7" << "0 t 1 t 2 t 1 t" << "ggg 100 % bien/0 % mal 1c7c6w -w-w ";
         QTest::newRow("the same cell, never") << "1234 7" << "0 t 0 t 0 t" << " / 1w-w -w-w ";
+        // every digit judged once, whatever the order: the lights and the percentages counted by hand
+        const QString rows = QStringLiteral("R1:05 v R2:04 v R3:02 ");
+        QTest::newRow("back to an earlier cell: it keeps its digit, nothing is judged again")
+            << "1234 7" << "0 t 1 t 2 t 1 t 0 t 1 t" << "gg 100 % bien/0 % mal 1c7c6w -w-w ";
+        QTest::newRow("2, 7, 6, then ↑ on the second digit and Fin")
+            << "1234 7" << rows + "0=2 t 1=7 t 2=6 t 1^ t F" << "ggggrgggg 88 % bien/11 % mal 1r7c6c 0c5c3c " + line + "REPASA **";
+        QTest::newRow("forward past an empty cell: it is wrong, once")
+            << "1234 7" << rows + "0=1 t 1b 2=6 t F" << "ggggrgggg 88 % bien/11 % mal 1c7r6c 0c5c3c " + line + "REPASA **";
+        QTest::newRow("the same cell twice before moving on: the digit it holds then")
+            << "1234 7" << rows + "0=2 0=1 t 1=7 t 2=6 t F" << "ggggggggg 100 % bien/0 % mal" + worked + "¡MUY BIEN! **";
+        QTest::newRow("back and forth twice over a judged cell")
+            << "1234 7" << rows + "0=1 t 1=7 t 0^ t 1^ t 0^ t 1^ t F" << "gggggggrr 77 % bien/22 % mal 1c7r6r 0c5c3c " + line + "REPASA **";
+        QTest::newRow("Fin at once: every digit judged, each once")
+            << "1234 7" << "v v F" << "rgrgrgrrr 33 % bien/66 % mal 1r7r6r 0c5r3c " + line + "REPASA **";
         // Fin checks the last row, the cell it stands on, and every quotient digit no tick has seen
         QTest::newRow("last digit never written") << "1234 7" << "R1:05 v R2:04 v R3:02 0 t 1 t F"
                                                   << "ggggggggr 88 % bien/11 % mal 1c7c6r 0c5c3c " + line + "REPASA **";
         QTest::newRow("quick moves leave a right digit unseen") << "1234 7" << "R1:05 v R2:04 v R3:02 0 1 2 t F"
                                                                 << "ggggggggg 100 % bien/0 % mal" + worked + "¡MUY BIEN! **";
         QTest::newRow("finish standing on an earlier cell") << "1234 7" << "R1:05 v R2:04 v R3:02 0 t 1 t 2 t 1 t F"
-                                                            << "ggggggggggg 100 % bien/0 % mal" + worked + "¡MUY BIEN! **";
-        QTest::newRow("lights stop at sixteen") << "1234 7" << QString("0 t 1 t ").repeated(17) << "gggggggggggggggg 100 % bien/0 % mal 1c7w-w -w-w ";
+                                                            << "ggggggggg 100 % bien/0 % mal" + worked + "¡MUY BIEN! **";
+        // sixteen digits, the most a division has: the last quotient digit, wrong, judged by Fin, lights the sixteenth light
+        QTest::newRow("the sixteenth light, by Fin") << "456789 123" << "R1:087 v R2:016 v R3:045 v R4:090 Q3714 F"
+                                                    << "gggggggggggggggr 93 % bien/6 % mal 3c7c1c3r 0c8c7c7c "
+                                                       "1. DIVISIÓN 456789 : 123 = 3713 + RESTO - 90 ** REPASA **";
     }
     void working()
     {
@@ -173,7 +198,7 @@ private slots:
         f->ShowDivision(LongDivision::Of(division.section(' ', 0, 0).toInt(), division.section(' ', 1, 1).toInt()));
         click(f->Command3);
         QCOMPARE(work(f, script), seen);
-        QCOMPARE(f->Division.RightCount() + f->Division.WrongCount(), QString(QTest::currentDataTag()).contains("sixteen") ? 17 : lights(f).size());
+        QCOMPARE(f->Division.RightCount() + f->Division.WrongCount(), lights(f).size());
     }
 
     void finWaitsForTheLastDigit_data()
@@ -193,6 +218,14 @@ private slots:
         f->ShowDivision(LongDivision::Of(division.section(' ', 0, 0).toInt(), division.section(' ', 1, 1).toInt()));
         QVERIFY(!f->Command9->Visible());
         click(f->Command3);
+        // a click that comes late (queued behind a flash, a double click) on Fin or an arrow
+        // that is not there: nothing before Fin is there, nothing a second time
+        auto press = [](CommandButton *b) {
+            b->click();
+            handlerDone();
+        };
+        press(f->Command9);
+        QVERIFY(!f->Division.Finished());
         int downs = 0;
         for (; !f->Command9->Visible() && downs < 5; ++downs) {
             int enabled = 0;
@@ -206,6 +239,12 @@ private slots:
             QVERIFY(!arrow->isEnabled() || !arrow->Visible());
         click(f->Command9);
         QVERIFY(!f->Command9->Visible());
+        const QString lit = lights(f);
+        listenForAnnouncements();
+        press(f->Command9);
+        for (CommandButton *arrow : f->Command12)
+            press(arrow);
+        QCOMPARE(lights(f) + announcements().join(' '), lit);
         QCOMPARE(resultsLines().size(), 1);
     }
 

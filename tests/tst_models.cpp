@@ -214,8 +214,10 @@ private slots:
         QTest::newRow("a digit changed before its check: the first judged counts")
             << 1234 << 7 << "Q0=2 Q0=b Q0=1 Q1=^ t" << "+" << "Q 1= 1_ ._ R1 ._ ._" << "1/0 100% 0%";
         QTest::newRow("a tick without a move judges nothing") << 1234 << 7 << "Q0=1 t t Q1=7 t t" << "+" << "Q 1= 7_ ._ R1 ._ ._" << "1/0 100% 0%";
-        QTest::newRow("moving back judges again, the first entry stays")
-            << 1234 << 7 << "Q0=1 Q1=5 Q2=6 t Q1=4 Q2=6 t" << "--" << "Q 1_ 7x(5) 6_ R1 ._ ._" << "0/2 0% 100%";
+        QTest::newRow("a judged digit stays as judged: moving back judges nothing again")
+            << 1234 << 7 << "Q0=1 Q1=5 Q2=6 t Q1=4 Q2=6 t Q1=^ t" << "-" << "Q 1_ 7x(5) 6_ R1 ._ ._" << "0/1 0% 100%";
+        QTest::newRow("a judged remainder digit stays as judged") << 1234 << 7 << "R1:1=6 R1:0=0 v R1:1=5 R1:0=9" << "-+"
+                                                                 << "Q ._ R1 0= 5x(6) v3 R2 ._ ._" << "1/1 50% 50%";
     }
     void divisionWorkedThrough()
     {
@@ -246,11 +248,14 @@ private slots:
             d.BringDown();
         }
         QCOMPARE(seen + (d.FinReady() ? "F" : "-") + QString::number(d.LastRow()), QStringLiteral("0 1 2 F4"));
-        d.Finish();
+        QCOMPARE(int(d.Finish().size()), 5); // the last row, and the four quotient digits
         QVERIFY(d.Finished() && !d.FinReady() && !d.NextArrow());
+        QVERIFY(d.Finish().empty() && d.BringDown().empty() && d.Tick().empty()); // nothing judged twice
+        QCOMPARE(d.RightCount() + d.WrongCount(), 8); // four remainder digits and four quotient digits, each once
         // a long first group: one bring-down fewer, the last row is the third
         d = LongDivision::Of(1234, 7);
         d.Start();
+        QVERIFY(d.Finish().empty() && !d.Finished()); // not before the last digit is down
         QCOMPARE(*d.NextArrow(), 1);
         d.BringDown();
         QVERIFY(!d.FinReady());

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 struct DigitCell {
     bool inUse = false;             // shown on the window
@@ -29,3 +30,7 @@ struct DigitCell {
     // The cell's caption: its digit, or `empty`.
     QString caption(const QString &empty = QString()) const;
 };
+
+// What some cells hold, in order: a check compares it with what the last check
+// judged, so that work checked again unchanged is not counted again.
+using Entries = std::vector<std::optional<int>>;

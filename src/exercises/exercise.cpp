@@ -132,7 +132,16 @@ Exercise::Judgement Exercise::Judge()
         j.digitRight[i] = Answer[i].verdict == Verdict::Right;
     }
     j.entered = Operation == Op::Division ? Answer[0].caption() : num(j.right ? ExpectedResult : typed());
+    checked_ = answer();
     return j;
+}
+
+Entries Exercise::answer() const
+{
+    Entries e;
+    for (int i = 0; i < AnswerDigits; ++i)
+        e.push_back(Answer[i].current);
+    return e;
 }
 
 int Exercise::typed() const

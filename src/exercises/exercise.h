@@ -49,6 +49,8 @@ struct Exercise {
     // Judges the answer boxes in use (an empty box reads 0); the first check
     // keeps the child's first answer in each box, and the carries beside it.
     Judgement Judge();
+    // Whether the answer is the one the last check judged: checked again, it counts nothing new.
+    bool AsLastCheck() const { return !checked_.empty() && checked_ == answer(); }
     // The answer as the child first checked it (nothing before the first check).
     std::optional<int> FirstAnswer() const;
 
@@ -61,4 +63,6 @@ struct Exercise {
 private:
     void SetAnswerDigits();
     int typed() const;
+    Entries answer() const;
+    Entries checked_; // the answer the last check judged
 };

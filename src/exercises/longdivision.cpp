@@ -82,17 +82,27 @@ void LongDivision::Start()
         remainder_[1][j].inUse = true;
 }
 
-void LongDivision::EnterQuotient(int k, DigitKey key)
+bool LongDivision::EnterQuotient(int k, DigitKey key)
 {
+    if (quotient_[k].judged)
+        return false;
     quotient_[k].enter(key);
     if (k + 1 < std::min(QuotientDigits, int(Steps.size())))
         quotient_[k + 1].inUse = true;
     if (currentQuotient_ != k)
         quotientMoved_ = true;
     currentQuotient_ = k;
+    return true;
 }
 
-void LongDivision::EnterRemainder(int row, int column, DigitKey key) { remainder_[row][column].enter(key); }
+bool LongDivision::EnterRemainder(int row, int column, DigitKey key)
+{
+    DigitCell &cell = remainder_[row][column];
+    if (cell.judged)
+        return false;
+    cell.enter(key);
+    return true;
+}
 
 std::vector<LongDivision::Judged> LongDivision::Tick()
 {
@@ -106,9 +116,9 @@ std::vector<LongDivision::Judged> LongDivision::Tick()
 std::vector<LongDivision::Judged> LongDivision::BringDown()
 {
     std::vector<Judged> out;
-    const int row = ++bringDowns_;
-    if (row > Rows - 1)
+    if (!NextArrow())
         return out;
+    const int row = ++bringDowns_;
     const int column = FirstGroupDigits + row - 1;
     brought_[row][column] = true;
     remainder_[row][column].inUse = true;
@@ -122,40 +132,39 @@ std::vector<LongDivision::Judged> LongDivision::BringDown()
 std::vector<LongDivision::Judged> LongDivision::Finish()
 {
     std::vector<Judged> out;
+    if (!FinReady())
+        return out;
     JudgeRow(LastRow(), out);
-    JudgeQuotient(currentQuotient_, out);
-    for (int k = 0; k < int(Steps.size()) && k < QuotientDigits; ++k)
-        if (!quotientChecked_[k]) {
-            quotient_[k].inUse = true;
-            JudgeQuotient(k, out);
-        }
+    for (int k = 0; k < int(Steps.size()) && k < QuotientDigits; ++k) {
+        quotient_[k].inUse = true;
+        JudgeQuotient(k, out);
+    }
     finished_ = true;
     return out;
 }
 
-// A right digit stays (an empty one shows its digit); a wrong one is replaced by the right one.
-LongDivision::Judged LongDivision::JudgeCell(int row, int column, DigitCell &cell)
+// Once: a right digit stays (an empty one shows its digit); a wrong one is
+// replaced by the right one. A cell judged before is passed over.
+void LongDivision::JudgeCell(int row, int column, DigitCell &cell, std::vector<Judged> &out)
 {
+    if (cell.judged)
+        return;
     const bool right = cell.judge(row > 0);
     cell.current = cell.right;
     ++(right ? rightCount_ : wrongCount_);
     judgements_.push_back(right);
-    return {row, column, right};
+    out.push_back({row, column, right});
 }
 
 // From the units leftwards; an empty cell counts as 0.
 void LongDivision::JudgeRow(int row, std::vector<Judged> &out)
 {
     for (int j = FirstGroupDigits - 1; j >= 0; --j)
-        out.push_back(JudgeCell(row, row - 1 + j, remainder_[row][row - 1 + j]));
+        JudgeCell(row, row - 1 + j, remainder_[row][row - 1 + j], out);
 }
 
 // A quotient digit must be written.
-void LongDivision::JudgeQuotient(int k, std::vector<Judged> &out)
-{
-    quotientChecked_[k] = true;
-    out.push_back(JudgeCell(0, k, quotient_[k]));
-}
+void LongDivision::JudgeQuotient(int k, std::vector<Judged> &out) { JudgeCell(0, k, quotient_[k], out); }
 
 QString LongDivision::Statement() const { return num(Dividend) + QStringLiteral(" : ") + num(Divisor); }
 

@@ -87,15 +87,20 @@ public:
 
     // Empezar: the first quotient cell and the first remainder row are there.
     void Start();
-    // A key or a click on a quotient cell: the next one appears as far as the quotient reaches.
-    void EnterQuotient(int k, DigitKey key);
-    void EnterRemainder(int row, int column, DigitKey key);
+    // Every digit is judged once, whatever the order the child works in: a cell
+    // once judged keeps its digit and its verdict, and no later step judges it again.
+
+    // A key or a click on a quotient cell: the next one appears as far as the
+    // quotient reaches. False, and nothing changes, on a cell already judged.
+    bool EnterQuotient(int k, DigitKey key);
+    bool EnterRemainder(int row, int column, DigitKey key);
     // Every half second: the quotient digit the child has just left, if the child moved on.
     std::vector<Judged> Tick();
     // An arrow: the next digit comes down beside the remainder just written, that
-    // row is judged and the next row opens.
+    // row is judged and the next row opens. Nothing once the last digit is down.
     std::vector<Judged> BringDown();
-    // Fin: the last row, the quotient digit the child stands on, and every quotient digit no tick has seen.
+    // Fin: the last row, then every quotient digit not judged yet. Nothing
+    // before the last digit is down, nor a second time.
     std::vector<Judged> Finish();
 
     // "DIVISIÓN 1234 : 7 = 176 + RESTO - 2" + the verdict's tail.
@@ -104,14 +109,13 @@ public:
 
 private:
     void WorkOut();
-    Judged JudgeCell(int row, int column, DigitCell &cell);
+    void JudgeCell(int row, int column, DigitCell &cell, std::vector<Judged> &out);
     void JudgeRow(int row, std::vector<Judged> &out);
     void JudgeQuotient(int k, std::vector<Judged> &out);
 
     std::array<DigitCell, QuotientDigits> quotient_{};
     std::array<std::array<DigitCell, Columns>, Rows + 1> remainder_{}; // row 0 unused
     std::array<std::array<bool, Columns>, Rows + 1> brought_{};
-    std::array<bool, QuotientDigits> quotientChecked_{};
     std::vector<bool> judgements_;
     int rightCount_ = 0, wrongCount_ = 0;
     int bringDowns_ = 0;

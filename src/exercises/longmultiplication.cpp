@@ -64,12 +64,24 @@ int LongMultiplication::CellCount(Row row) const { return MultiplicandLastIndex 
 
 bool LongMultiplication::Check(Row row)
 {
-    if (row != Row::Result)
-        return CheckRow(row);
     bool wrong = false;
-    for (Row r : {Row::Result, Row::Second, Row::First})
-        wrong = CheckRow(r) || wrong;
+    if (row != Row::Result)
+        wrong = CheckRow(row);
+    else
+        for (Row r : {Row::Result, Row::Second, Row::First})
+            wrong = CheckRow(r) || wrong;
+    if (Final(row))
+        concluded_ = entries();
     return wrong;
+}
+
+Entries LongMultiplication::entries() const
+{
+    Entries e;
+    for (Row row : {Row::First, Row::Second, Row::Result})
+        for (int k = FirstColumn(row); k < FirstColumn(row) + CellCount(row); ++k)
+            e.push_back(Cell(row, k).current);
+    return e;
 }
 
 bool LongMultiplication::CheckRow(Row row)

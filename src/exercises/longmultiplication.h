@@ -61,6 +61,8 @@ public:
     bool Checked(Row row) const { return checked_[int(row)]; }
     // Whether checking this row finishes the exercise: the result, or the only row.
     bool Final(Row row) const { return row == Row::Result || (row == Row::First && OneDigit()); }
+    // Whether every cell holds what the last final check judged: checked again, it counts nothing new.
+    bool AsLastFinalCheck() const { return !concluded_.empty() && concluded_ == entries(); }
     // Whether every row in use was right at the last check.
     bool Right() const;
 
@@ -72,6 +74,8 @@ public:
 private:
     void WorkOut();
     bool CheckRow(Row row);
+    Entries entries() const;
+    Entries concluded_; // every cell as the last final check left it
     std::array<std::array<DigitCell, Columns>, 3> cells_{};
     std::array<std::array<int, Columns>, 3> carries_{};
     std::array<bool, 3> checked_{}, wrong_{};

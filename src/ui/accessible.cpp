@@ -15,6 +15,8 @@ QString verdictWord(const QWidget *w, Verdict v)
     return form && v != Verdict::None ? form->verdictWord(v) : QString();
 }
 
+bool operable(const QWidget *w) { return w->isEnabled() && w->isVisibleTo(w->window()); }
+
 class ButtonAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -67,9 +69,10 @@ public:
         }
         return {pressAction(), setFocusAction()};
     }
+    // A hidden or disabled control cannot be pressed, by a screen reader either.
     void doAction(const QString &action) override
     {
-        if (!button()->isEnabled())
+        if (!operable(button()))
             return;
         if (action == pressAction())
             button()->click();
@@ -117,7 +120,7 @@ public:
     void doAction(const QString &action) override
     {
         auto *i = static_cast<Image *>(object());
-        if (action == pressAction() && i->pressable() && i->isEnabled())
+        if (action == pressAction() && i->pressable() && operable(i))
             i->click();
         else
             QAccessibleWidget::doAction(action);
@@ -164,10 +167,23 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     return nullptr;
 }
 
+std::function<void(QObject *)> &observer()
+{
+    static std::function<void(QObject *)> o;
+    return o;
+}
+
+void tell(QAccessibleEvent &event)
+{
+    if (observer())
+        observer()(event.object());
+    QAccessible::updateAccessibility(&event);
+}
+
 void send(QObject *control, QAccessible::Event type)
 {
     QAccessibleEvent event(control, type);
-    QAccessible::updateAccessibility(&event);
+    tell(event);
 }
 
 } // namespace
@@ -199,10 +215,12 @@ void digitChanged(QObject *cell, const QString &before)
         return;
     if (!before.isEmpty()) {
         QAccessibleTextRemoveEvent removed(cell, 0, before);
-        QAccessible::updateAccessibility(&removed);
+        tell(removed);
     }
     if (!now.isEmpty()) {
         QAccessibleTextInsertEvent inserted(cell, 0, now);
-        QAccessible::updateAccessibility(&inserted);
+        tell(inserted);
     }
 }
+
+void onTold(std::function<void(QObject *)> o) { observer() = std::move(o); }

@@ -2,10 +2,11 @@
 // a push button named for what it does; a digit cell a spin button whose text
 // is its digit (empty when empty) and whose description is its verdict; a
 // display and a light are text with a name; an animation is an animation; and
-// each window has one notification that says the verdict of a check aloud.
+// each window has notifications that say the verdict of a check aloud.
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QObject;
 class QWidget;
@@ -21,3 +22,6 @@ QString spokenWith(const QString &name, const QString &caption);
 void accessibleNameChanged(QObject *control);
 void accessibleDescriptionChanged(QObject *control);
 void digitChanged(QObject *cell, const QString &before);
+// Calls `observer` with the control of each change the program tells a screen
+// reader of, as it tells it (tests count them); an empty one stops it.
+void onTold(std::function<void(QObject *control)> observer);

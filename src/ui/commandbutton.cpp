@@ -168,8 +168,12 @@ void CommandButton::setUse(Use u)
     setCursor(u == Use::Display ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
+// A screen reader hears of a change only when there is one: every needless
+// event lengthens the queue it works through before it reaches a verdict.
 void CommandButton::setCaption(const QString &c)
 {
+    if (c == text())
+        return;
     const QString before = spokenDigit();
     setText(c);
     if (use_ == Use::Digit)
@@ -183,6 +187,8 @@ QString CommandButton::spokenName() const { return spokenWith(spokenName_, text(
 
 void CommandButton::setSpokenName(const QString &name)
 {
+    if (name == spokenName_)
+        return;
     spokenName_ = name;
     nameChanged();
 }
@@ -191,6 +197,8 @@ QString CommandButton::spokenDigit() const { return text() == QLatin1String("-")
 
 void CommandButton::setSpokenDescription(const QString &d)
 {
+    if (d == spokenDescription_)
+        return;
     spokenDescription_ = d;
     accessibleDescriptionChanged(this);
 }

@@ -78,7 +78,8 @@ void Label::showCaption()
 {
     setText(singleLine_ ? fontMetrics().elidedText(caption_, Qt::ElideRight, contentsRect().width()) : caption_);
     setToolTip(text() != caption_ ? caption_ : QString());
-    setAccessibleName(spokenWith(spokenName_, caption_));
+    if (const QString name = spokenWith(spokenName_, caption_); name != accessibleName())
+        setAccessibleName(name);
 }
 
 void Label::setSpokenName(const QString &name)
@@ -208,6 +209,8 @@ void Shape::setFillColor(vb::Colour c)
 
 void Shape::setVerdict(Verdict v)
 {
+    if (v == verdict_)
+        return;
     verdict_ = v;
     update();
     accessibleDescriptionChanged(this);

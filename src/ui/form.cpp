@@ -44,7 +44,12 @@ Form::Form(const FormLayout &design, QWidget *parent) : QWidget(parent, Qt::Wind
     // stacked so that the first row of the table lies on top.
     for (const ControlLayout &row : design.controls)
         controls_[row.name][row.index] = create(row);
-    announcement_ = new Announcement(this);
+    // A screen reader that falls behind (a busy computer, a second client reading
+    // the tree) and then finds two showings of one notification waiting, takes the
+    // first for a stale copy of the second and drops it: Orca does. So each thing
+    // said has a notification of its own, used again only eight things later.
+    for (int i = 0; i < 8; ++i)
+        announcements_.push_back(new Announcement(this));
     for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it)
         if (auto *w = qobject_cast<QWidget *>(controls_[it->name][it->index]))
             w->raise();
@@ -189,7 +194,8 @@ void Form::sayPending()
     toSay_.clear();
     if (text.isEmpty())
         return;
-    announcement_->say(text);
+    announcements_[(said_ + announcements_.size() - 1) % announcements_.size()]->hide();
+    announcements_[said_++ % announcements_.size()]->say(text);
     emit announced(text);
 }
 
@@ -244,7 +250,6 @@ Announcement::Announcement(QWidget *parent) : QWidget(parent)
 void Announcement::say(const QString &text)
 {
     setProperty("announcement", text);
-    hide();
     show();
 }
 

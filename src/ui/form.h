@@ -291,7 +291,8 @@ private:
 
     int width_ = 0, height_ = 0;
     void sayPending();
-    class Announcement *announcement_ = nullptr;
+    std::vector<class Announcement *> announcements_; // used in turn, one for each thing said
+    std::size_t said_ = 0;                            // how many things the window has said
     QStringList toSay_; // asked for by the handler still running
     QString rightWord_ = QStringLiteral("bien"), wrongWord_ = QStringLiteral("mal");
     vb::Colour back_ = vb::WindowFace;
@@ -299,8 +300,8 @@ private:
     std::map<QString, std::map<int, QObject *>> controls_;
 };
 
-// A window's notification for a screen reader: never seen, shown anew for each
-// thing it says, which a screen reader then reads aloud.
+// One of a window's notifications for a screen reader: never seen; shown, it
+// says its text, which a screen reader then reads aloud.
 class Announcement : public QWidget
 {
     Q_OBJECT

@@ -321,6 +321,8 @@ void Form1::Vorlando2_GifEnd() { Vorlando2->hide(); }
 
 void Form1::CheckAnswer(bool raceFinish)
 {
+    // An answer checked again unchanged (twice, or by a click and the race's finish) counts once.
+    const bool again = Current.AsLastCheck();
     const Exercise::Judgement j = Current.Judge();
     for (int i = 0; i < Current.AnswerDigits; ++i)
         showCell(Command3[i], Current.Answer[i]);
@@ -339,6 +341,7 @@ void Form1::CheckAnswer(bool raceFinish)
               .gif = "/gifs/acierto2.gif",
               // the race's own check of a wrong answer says the right one too
               .said = verdictSaid(verdict, j.right) + (raceFinish && !j.right ? QStringLiteral(": ") + num(Current.ExpectedResult) : QString()),
+              .again = again,
               .done = Finished{kindOf(Current.Operation), j.right, Current.ResultsText(name, j) + verdictTail(verdict), Current}});
 }
 

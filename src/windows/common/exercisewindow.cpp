@@ -5,7 +5,7 @@
 
 void ExerciseWindow::Conclude(const Conclusion &c)
 {
-    if (c.done)
+    if (c.done && !c.again)
         emit finished(*c.done);
     repaint();
     if (c.animation && !c.gif.isEmpty()) {

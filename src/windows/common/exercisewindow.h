@@ -23,6 +23,7 @@ protected:
         Vorlando *animation = nullptr; // shown with this file, if any
         QString gif;
         QString said;                   // the verdict, said aloud
+        bool again = false;             // the same work checked again: shown and said, not handed on twice
         std::optional<Finished> done;   // the exercise, when the check finishes it
     };
     // The end of a check: the finished exercise goes to the record, the colours

@@ -251,12 +251,13 @@ void Form2::Command3_Click()
 
 // ---------------------------------------------------------------- writing digits
 
-// A click or a key on a remainder cell of row 1..4.
+// A click or a key on a remainder cell of row 1..4; a digit judged stays as it is.
 void Form2::WriteRemainderDigit(int row, int Index, DigitKey key)
 {
-    Sound::play("/sonidos/pulsa.wav");
     const int column = Index + row - 1;
-    Division.EnterRemainder(row, column, key);
+    if (!Division.EnterRemainder(row, column, key))
+        return;
+    Sound::play("/sonidos/pulsa.wav");
     ShowDigit(row, column);
     // A digit written, on to the one left of it, as a remainder is written from its
     // units; after its first digit, the next step.
@@ -301,10 +302,11 @@ void Form2::NextStep()
     focusFirst({arrow ? Command12[*arrow] : nullptr, Command9});
 }
 
-// A click or a key on a quotient cell.
+// A click or a key on a quotient cell; a digit judged stays as it is.
 void Form2::WriteQuotientDigit(int Index, DigitKey key)
 {
-    Division.EnterQuotient(Index, key);
+    if (!Division.EnterQuotient(Index, key))
+        return;
     ShowDigit(0, Index);
     // The next quotient cell appears only as far as the quotient reaches.
     if (Index < Command11.UBound())
@@ -328,6 +330,8 @@ void Form2::Command11_KeyPress(int Index, DigitKey key) { WriteQuotientDigit(Ind
 // and that remainder is judged.
 void Form2::Command12_Click(int)
 {
+    if (!Division.NextArrow())
+        return;
     const std::vector<LongDivision::Judged> judged = Division.BringDown();
     Present(judged);
     const bool wrong = std::any_of(judged.begin(), judged.end(), [](const auto &j) { return !j.right; });
@@ -382,6 +386,8 @@ void Form2::ShowStepScore(bool wrong)
 
 void Form2::Command9_Click()
 {
+    if (!Division.FinReady())
+        return;
     const std::vector<LongDivision::Judged> judged = Division.Finish();
     Present(judged);
     ShowProgress();

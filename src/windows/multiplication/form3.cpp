@@ -186,8 +186,10 @@ void Form3::Command9_KeyPress(int Index, DigitKey key)
 void Form3::Command7_Click(int Index)
 {
     const Row checked = Row(Index);
-    const bool wrong = Current.Check(checked);
     const bool final = Current.Final(checked);
+    // A final check of work the last one judged, unchanged, counts once.
+    const bool again = final && Current.AsLastFinalCheck();
+    const bool wrong = Current.Check(checked);
     if (final)
         Command7[Index]->setEnabled(wrong); // a right final check is done; a wrong one may be repeated
     ShowRows();
@@ -204,6 +206,7 @@ void Form3::Command7_Click(int Index)
               .animation = Vorlando1,
               .gif = wrong ? "/gifs/fallo.gif" : "/gifs/acierto.gif",
               .said = final && !verdict.isEmpty() ? verdict : Words.rows[Index] + QStringLiteral(": ") + (wrong ? Words.wrong : Words.right),
+              .again = again,
               .done = done});
     if (final)
         focusFirst({Command7[Index], Command3[0], Command3[1]});

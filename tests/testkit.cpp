@@ -233,7 +233,17 @@ void bringDown(Form2 *d)
             return click(arrow);
 }
 
-void addResultsLine(ExerciseKind kind, bool right, const QString &text) { forms().record().add({kind, right, text, {}}); }
+void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit)
+{
+    Attempt attempt;
+    attempt.exercise = QUuid::createUuid();
+    attempt.kind = kind;
+    attempt.a = a;
+    attempt.b = b;
+    attempt.oneDigit = oneDigit;
+    attempt.right = right;
+    forms().record().add(attempt);
+}
 
 QStringList resultsLines()
 {

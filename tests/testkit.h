@@ -86,8 +86,10 @@ Form1 *loadMainWindow(const QString &player = QStringLiteral("Ana"));
 void tourEveryWindow();
 // Clicks the arrow that brings the division's next digit down.
 void bringDown(Form2 *d);
-// Hands the record of the run a finished exercise, as an exercise window does.
-void addResultsLine(ExerciseKind kind, bool right, const QString &text);
+// Hands the record of the run a finished exercise, as an exercise window does:
+// a op b (a long multiplication by b's units only when oneDigit), right or not,
+// no cell written.
+void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit = false);
 // The lines of the results list, and the last of them.
 QStringList resultsLines();
 QString lastLine();

@@ -3,9 +3,12 @@
 // answer, and the record of the run.
 #include "testkit.h"
 
+#include "app/module1.h"
+
 #include "exercises/exercise.h"
 #include "exercises/longdivision.h"
 #include "exercises/longmultiplication.h"
+#include "record/formatter.h"
 #include "record/record.h"
 
 #include <QSignalSpy>
@@ -163,8 +166,10 @@ private slots:
         for (int k = 0; k < int(d.Steps.size()); ++k)
             quotient += QString::number(d.QuotientCell(k).right);
         QCOMPARE(quotient, QString::number(dividend / divisor));
-        QCOMPARE(d.ResultsText("¡BIEN!"), QStringLiteral("DIVISIÓN %1 : %2 = %3 + RESTO - %4 ** ¡BIEN! **")
-                                              .arg(dividend).arg(divisor).arg(dividend / divisor).arg(dividend % divisor));
+        Formatter format;
+        format.words.divisionVerdicts[0] = "¡BIEN!";
+        QCOMPARE(format.Text(Attempt::Of(d)), QStringLiteral("DIVISIÓN %1 : %2 = %3 + RESTO - %4 ** ¡BIEN! **")
+                                                  .arg(dividend).arg(divisor).arg(dividend / divisor).arg(dividend % divisor));
         QVERIFY(!d.Started() && !d.NextArrow() && !d.FinReady());
     }
 
@@ -333,7 +338,12 @@ private slots:
         QCOMPARE(heard, said);
         QCOMPARE(m.Right(), said.endsWith('r') && checks.contains('2'));
         const bool wrong = said.endsWith('w');
-        QCOMPARE(m.ResultsText("Multiplicación: ", wrong, "MAL"),
+        Formatter format;
+        format.words.multiplicationTitle = "Multiplicación: ";
+        format.words.multiplicationVerdicts = {"MAL", "MAL"};
+        Attempt checked = Attempt::Of(m);
+        checked.right = !wrong; // as the row check judged it, final or not
+        QCOMPARE(format.Text(checked),
                  QStringLiteral("Multiplicación: %1 X 45 = %2 ** MAL **").arg(a).arg(wrong ? " ? " : QString::number(a * 45)));
     }
 
@@ -365,18 +375,24 @@ private slots:
         QCOMPARE(e.Carry[1].first.value_or(-1), 1);
     }
 
-    void recordNumbersEveryWindowInOneSequence()
+    void recordStampsEveryWindowsAttemptsInOneSequence()
     {
+        Module1::PlayerName = "Lucía";
         Record record;
         QSignalSpy added(&record, &Record::added);
-        record.add({ExerciseKind::Addition, true, "Suma: 2 + 3 = 5", Exercise::Of(Op::Addition, 2, 3)});
-        record.add({ExerciseKind::WrittenDivision, false, "DIVISIÓN", LongDivision::Of(1234, 7)});
-        QCOMPARE(record.records().back().line, QStringLiteral("2. DIVISIÓN"));
+        record.add(Attempt::Of(Exercise::Of(Op::Addition, 2, 3), false));
+        record.add(Attempt::Of(LongDivision::Of(1234, 7)));
         QCOMPARE(added.size(), 2);
-        QVERIFY(std::holds_alternative<LongDivision>(record.records().back().exercise));
+        const Attempt &first = record.attempts().front(), &last = record.attempts().back();
+        QCOMPARE(Formatter().Line(2, last), QStringLiteral("2. DIVISIÓN 1234 : 7 = 176 + RESTO - 2 **  **"));
+        QVERIFY(std::holds_alternative<LongDivision>(last.Model()));
+        QCOMPARE(last.child, QStringLiteral("Lucía"));
+        QVERIFY(!first.id.isNull() && first.id != last.id && first.exercise != last.exercise);
+        QCOMPARE(last.ended.timeSpec(), Qt::UTC);
+        QVERIFY(qAbs(last.ended.secsTo(QDateTime::currentDateTimeUtc())) < 60);
         record.clear();
-        record.add({ExerciseKind::Addition, true, "x", {}});
-        QCOMPARE(record.records().front().line, QStringLiteral("1. x"));
+        QVERIFY(record.attempts().empty());
+        Module1::reset();
     }
 };
 

@@ -90,8 +90,8 @@ private slots:
         QVERIFY(h->text().startsWith(heading.left(10)));
         QVERIFY(h->geometry().right() < r->Command1->geometry().left());
         // Every line is read whole: a line wider than the list wraps inside it.
-        for (const QString &text : {LongLine.mid(3), QStringLiteral("Suma: 2 + 3 = 5 ** ¡MUY BIEN! **")})
-            addResultsLine(ExerciseKind::WrittenDivision, true, text);
+        addAttempt(ExerciseKind::WrittenDivision, 5404, 5, true); // LongLine
+        addAttempt(ExerciseKind::Addition, 2, 3, true);
         ListBox *list = r->List1;
         QTest::qWait(50);
         for (int i = 0; i < list->ListCount(); ++i) {
@@ -106,12 +106,12 @@ private slots:
     void closingKeepsTheLines()
     {
         Form1 *f = loadMainWindow();
-        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
+        addAttempt(ExerciseKind::Addition, 2, 3, true);
         Form5 *r = forms().form5();
         r->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(forms().isLoaded5() && !r->isVisible());
-        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
+        addAttempt(ExerciseKind::Addition, 2, 3, true);
         QCOMPARE(resultsLines(), QStringList({"1. Suma: 2 + 3 = 5 ** ¡MUY BIEN! **", "2. Suma: 2 + 3 = 5 ** ¡MUY BIEN! **"}));
         QVERIFY(!r->isVisible());
         click(f->Command8[1]);
@@ -218,8 +218,7 @@ private slots:
     {
         loadMainWindow(QString(40, QChar('A')) + " " + QString(40, QChar('B')) + " " + QString(40, QChar('C')));
         for (int i = 0; i < 120; ++i)
-            addResultsLine(i % 3 ? ExerciseKind::Addition : ExerciseKind::WrittenDivision, i % 4 != 0,
-                           QStringLiteral("Suma: %1 + 7 = %2 ** ¡MUY BIEN! **").arg(i).arg(i + 7));
+            addAttempt(i % 3 ? ExerciseKind::Addition : ExerciseKind::WrittenDivision, i % 3 ? i : 1000 + i, 7, i % 4 != 0);
         const QString text = printed();
         QVERIFY2(text.count('\f') >= 3, qPrintable(QString::number(text.count('\f')))); // pages
         for (const QString &line : resultsLines())
@@ -246,7 +245,7 @@ private slots:
         QTemporaryDir home;
         qputenv("HOME", QFile::encodeName(home.path()));
         loadMainWindow();
-        addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
+        addAttempt(ExerciseKind::Addition, 2, 3, true);
         forms().form5()->Show();
         QVERIFY(QTest::qWaitForWindowActive(forms().form5()));
         QString title;

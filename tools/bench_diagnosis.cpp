@@ -62,9 +62,9 @@ int main(int argc, char **argv)
 {
     const int n = argc > 1 ? std::atoi(argv[1]) : 1000;
     Random::Randomize();
-    std::vector<ResultRecord> run;
+    std::vector<Worked> run;
     for (int i = 0; i < n; ++i)
-        run.push_back({ExerciseKind::Addition, false, QString(), i % 3 == 0 ? column(i) : i % 3 == 1 ? division(i) : multiplication(i)});
+        run.push_back(i % 3 == 0 ? Worked(column(i)) : i % 3 == 1 ? Worked(division(i)) : Worked(multiplication(i)));
     std::vector<qint64> times;
     Diagnosis::Summary s;
     for (int rep = 0; rep < 9; ++rep) {

@@ -365,15 +365,15 @@ int serialOf(const Worked &w)
 }
 } // namespace
 
-Summary OfRun(const std::vector<ResultRecord> &records)
+Summary OfRun(const std::vector<Worked> &exercises)
 {
     std::vector<Finding> findings;
     std::set<int> seen;
-    for (const ResultRecord &r : records) {
-        const int serial = serialOf(r.exercise);
+    for (const Worked &w : exercises) {
+        const int serial = serialOf(w);
         if (serial == 0 || !seen.insert(serial).second)
             continue;
-        Finding f = Of(r.exercise);
+        Finding f = Of(w);
         if (f.wrong())
             findings.push_back(std::move(f));
     }

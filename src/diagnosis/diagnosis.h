@@ -8,7 +8,7 @@
 // A wrong digit no mistake explains is a slip.
 #pragma once
 
-#include "record/record.h"
+#include "record/attempt.h"
 
 #include <QString>
 #include <array>
@@ -58,6 +58,6 @@ struct Summary {
     std::vector<Named> named;
     int slips = 0;
 };
-Summary OfRun(const std::vector<ResultRecord> &records);
+Summary OfRun(const std::vector<Worked> &exercises);
 
 } // namespace Diagnosis

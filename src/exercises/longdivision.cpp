@@ -158,9 +158,3 @@ void LongDivision::JudgeQuotient(int k, std::vector<Judged> &out)
 }
 
 QString LongDivision::Statement() const { return num(Dividend) + QStringLiteral(" : ") + num(Divisor); }
-
-QString LongDivision::ResultsText(const QString &verdictWord) const
-{
-    return QStringLiteral("DIVISIÓN ") + Statement() + QStringLiteral(" = ") + num(Quotient()) + QStringLiteral(" + RESTO - ") +
-           num(Remainder()) + verdictTail(verdictWord);
-}

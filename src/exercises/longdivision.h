@@ -98,8 +98,6 @@ public:
     // Fin: the last row, the quotient digit the child stands on, and every quotient digit no tick has seen.
     std::vector<Judged> Finish();
 
-    // "DIVISIÓN 1234 : 7 = 176 + RESTO - 2" + the verdict's tail.
-    QString ResultsText(const QString &verdictWord) const;
     QString Statement() const; // "1234 : 7"
 
 private:

@@ -15,7 +15,7 @@ public:
 
 signals:
     // An exercise is finished; the record of the run listens.
-    void finished(const Finished &exercise);
+    void finished(const Attempt &exercise);
 
 protected:
     struct Conclusion {
@@ -23,7 +23,7 @@ protected:
         Vorlando *animation = nullptr; // shown with this file, if any
         QString gif;
         QString said;                   // the verdict, said aloud
-        std::optional<Finished> done;   // the exercise, when the check finishes it
+        std::optional<Attempt> done;    // the exercise, when the check finishes it
     };
     // The end of a check: the finished exercise goes to the record, the colours
     // are on screen, the animation starts, the right or wrong sound plays, and

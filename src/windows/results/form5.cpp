@@ -4,7 +4,6 @@
 #include "app/language.h"
 #include "windows/column/form1.h"
 #include "windows/forms.h"
-#include "diagnosis/diagnosis.h"
 #include "exercises/numbers.h"
 
 #include <QAction>
@@ -15,8 +14,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextCursor>
-#include <QTextDocument>
 
 namespace {
 
@@ -85,6 +82,7 @@ void Form5::Form_Load()
     const CommandButton *b = main->Command1[1];
     MoveTo(b->Left() + main->Left() + b->Width() + 80, main->Top() + 80);
     Language::load("/idioma/", "Resultados.txt", texts());
+    Format.words.loadLineWords();
 }
 
 // Resultados.txt, line by line.
@@ -105,89 +103,45 @@ std::vector<Language::Line> Form5::texts()
              Command2->setCaption(s);
              PrintAction->setText(s);
          }},
-        {4, Language::into(Words.nothing)},
-        {5, Language::into(Words.kinds[0])}, {6, Language::into(Words.kinds[1])}, {7, Language::into(Words.kinds[2])},
-        {8, Language::into(Words.kinds[3])}, {9, Language::into(Words.kinds[4])}, {10, Language::into(Words.kinds[5])},
-        {11, Language::into(Words.right)}, {12, Language::into(Words.wrong)}, {13, Language::into(Words.total)},
+        {4, Language::into(Format.words.nothing)},
+        {5, Language::into(Format.words.kinds[0])}, {6, Language::into(Format.words.kinds[1])}, {7, Language::into(Format.words.kinds[2])},
+        {8, Language::into(Format.words.kinds[3])}, {9, Language::into(Format.words.kinds[4])}, {10, Language::into(Format.words.kinds[5])},
+        {11, Language::into(Format.words.right)}, {12, Language::into(Format.words.wrong)}, {13, Language::into(Format.words.total)},
         {14, [this](const QString &s) {
-             Words.review = s;
+             Format.words.review = s;
              Command3->setCaption(s);
              ReviewAction->setText(s);
          }},
-        {15, Language::into(Words.patterns[0])}, {16, Language::into(Words.patterns[1])}, {17, Language::into(Words.patterns[2])},
-        {18, Language::into(Words.patterns[3])}, {19, Language::into(Words.patterns[4])}, {20, Language::into(Words.patterns[5])},
-        {21, Language::into(Words.patterns[6])}, {22, Language::into(Words.patterns[7])}, {23, Language::into(Words.patterns[8])},
-        {24, Language::into(Words.patterns[9])}, {25, Language::into(Words.slips)}, {26, Language::into(Words.times)},
-        {27, Language::into(Words.forExample)}, {28, Language::into(Words.nothingRepeats)},
+        {15, Language::into(Format.words.patterns[0])}, {16, Language::into(Format.words.patterns[1])}, {17, Language::into(Format.words.patterns[2])},
+        {18, Language::into(Format.words.patterns[3])}, {19, Language::into(Format.words.patterns[4])}, {20, Language::into(Format.words.patterns[5])},
+        {21, Language::into(Format.words.patterns[6])}, {22, Language::into(Format.words.patterns[7])}, {23, Language::into(Format.words.patterns[8])},
+        {24, Language::into(Format.words.patterns[9])}, {25, Language::into(Format.words.slips)}, {26, Language::into(Format.words.times)},
+        {27, Language::into(Format.words.forExample)}, {28, Language::into(Format.words.nothingRepeats)},
     };
 }
 
 void Form5::ShowRecord(const Record *record)
 {
     record_ = record;
-    for (const ResultRecord &r : record->records())
-        List1->AddItem(r.line);
-    connect(record, &Record::added, this, [this](const ResultRecord &r) { List1->AddItem(r.line); });
+    for (const Attempt &a : record->attempts())
+        List1->AddItem(Format.Line(List1->ListCount() + 1, a));
+    connect(record, &Record::added, this, [this](const Attempt &a) { List1->AddItem(Format.Line(int(record_->attempts().size()), a)); });
 }
 
-const std::vector<ResultRecord> &Form5::Records() const
+const std::vector<Attempt> &Form5::Attempts() const
 {
-    static const std::vector<ResultRecord> none;
-    return record_ ? record_->records() : none;
+    static const std::vector<Attempt> none;
+    return record_ ? record_->attempts() : none;
 }
 
 // ---------------------------------------------------------------- the teacher's copy and print
 
-// The heading, every line, and the tally: for each kind of exercise with lines,
-// how many were right and how many wrong, then the totals; or, with no line
-// yet, a word that nothing is recorded.
-QStringList Form5::RecordLines() const
-{
-    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-    QStringList lines{Module1::PlayerName + QStringLiteral(" — ") +
-                      spanish.toString(Module1::RunStarted, QStringLiteral("dddd, d 'de' MMMM 'de' yyyy, HH:mm")),
-                      QString()};
-    if (Records().empty())
-        return lines << Words.nothing;
-    std::array<int, 6> right{}, wrong{};
-    for (const ResultRecord &r : Records()) {
-        lines << r.line;
-        ++(r.right ? right : wrong)[int(r.kind)];
-    }
-    lines << QString();
-    auto tally = [this](const QString &what, int r, int w) {
-        return what + QStringLiteral(": ") + num(r) + QLatin1Char(' ') + Words.right + QStringLiteral(", ") + num(w) + QLatin1Char(' ') +
-               Words.wrong;
-    };
-    int allRight = 0, allWrong = 0;
-    for (std::size_t k = 0; k < right.size(); ++k) {
-        if (right[k] + wrong[k] > 0)
-            lines << tally(Words.kinds[k], right[k], wrong[k]);
-        allRight += right[k];
-        allWrong += wrong[k];
-    }
-    lines << tally(Words.total, allRight, allWrong) << QString();
-    return lines + ReviewLines();
-}
-
-// What to practise: the heading, each mistake the child keeps making with how
-// often and an example, or a word that none repeats; then the slips.
-QStringList Form5::ReviewLines() const
-{
-    const Diagnosis::Summary s = Diagnosis::OfRun(Records());
-    QStringList lines{Words.review};
-    if (s.named.empty())
-        lines << Words.nothingRepeats;
-    for (const Diagnosis::Summary::Named &n : s.named)
-        lines << Words.patterns[int(n.pattern)] + QStringLiteral(": ") + num(n.count) + QLatin1Char(' ') + Words.times +
-                     QStringLiteral(", ") + Words.forExample + QLatin1Char(' ') + n.example;
-    return lines << Words.slips + QStringLiteral(": ") + num(s.slips);
-}
+QStringList Form5::RecordLines() const { return Format.RunLines(Module1::PlayerName, Module1::RunStarted, Attempts()); }
 
 // The same, in a window of its own that a screen reader reads as it opens.
 void Form5::Command3_Click()
 {
-    QStringList lines = ReviewLines();
+    QStringList lines = Format.Review(Attempts());
     const QString heading = lines.takeFirst();
     QMessageBox box(QMessageBox::NoIcon, heading, lines.join(QLatin1Char('\n')), QMessageBox::Ok, this);
     box.setFont(QFont(QStringLiteral("Arial"), 12)); // as readable as the list
@@ -216,20 +170,5 @@ void Form5::Command2_Click()
 
 void Form5::PrintRecord(QPrinter &printer) const
 {
-    QTextDocument page;
-    page.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
-    QTextCursor at(&page);
-    const QStringList lines = RecordLines();
-    QTextCharFormat heading;
-    heading.setFontWeight(QFont::Bold);
-    heading.setFontPointSize(14);
-    at.insertText(lines.first(), heading);
-    for (const QString &line : lines.mid(1)) {
-        at.insertBlock();
-        QTextCharFormat plain;
-        if (line == Words.review) // the heading of what to practise stands out too
-            plain.setFontWeight(QFont::Bold);
-        at.insertText(line, plain);
-    }
-    page.print(&printer); // wraps long lines, breaks pages and numbers them
+    Formatter::Print(printer, RecordLines(), [this](const QString &line) { return line == Format.words.review; });
 }

@@ -4,9 +4,9 @@
 
 #include "app/language.h"
 #include "ui/form.h"
+#include "record/formatter.h"
 #include "record/record.h"
 
-#include <array>
 #include <vector>
 
 class QPrinter;
@@ -25,7 +25,7 @@ public:
 
     // Shows this record of the run: a line for each exercise it has, and for each it gains.
     void ShowRecord(const Record *record);
-    const std::vector<ResultRecord> &Records() const;
+    const std::vector<Attempt> &Attempts() const;
 
     // The record for the teacher, as plain text: the child's name with the date
     // and time of the run, every line as listed, and the tally of right and wrong.
@@ -40,26 +40,8 @@ public:
     CommandButton *Command2; // print the record ("Imprimir")
     CommandButton *Command3; // what the child should practise ("Qué repasar")
 
-    // The words of the copy and the print; lines 4 on of the language file.
-    struct Words {
-        QString nothing = "Todavía no hay ningún ejercicio.";
-        std::array<QString, 6> kinds{"Sumas", "Restas", "Multiplicaciones", "Divisiones", "Divisiones largas",
-                                     "Multiplicaciones largas"}; // in the order of ExerciseKind
-        QString right = "bien", wrong = "mal", total = "Total";
-        // What to practise: the heading, the mistakes in the order of Diagnosis::Pattern, the slips.
-        QString review = "Qué repasar";
-        std::array<QString, 10> patterns{"Olvida sumar lo que se lleva",
-                                         "Resta el número menor del mayor",
-                                         "Cero menos un número da ese número",
-                                         "Suma lo que se lleva antes de multiplicar",
-                                         "Confunde un resultado de la tabla",
-                                         "Pone en el cociente una cifra pequeña",
-                                         "Pone en el cociente una cifra grande",
-                                         "Olvida el cero del cociente",
-                                         "Resta mal al dividir",
-                                         "Suma mal los productos"};
-        QString slips = "Despistes", times = "veces", forExample = "por ejemplo", nothingRepeats = "Ningún error se repite.";
-    } Words;
+    // Every line, tally and review, in the words of the language files.
+    Formatter Format;
 
 protected:
     bool QueryClose() override;
@@ -67,7 +49,6 @@ protected:
 private:
     std::vector<Language::Line> texts();
     QStringList RecordLines() const;
-    QStringList ReviewLines() const;
     const Record *record_ = nullptr;
     class QAction *CopyAction = nullptr, *PrintAction = nullptr, *ReviewAction = nullptr;
 };

@@ -1,0 +1,424 @@
+#include "storage/storage.h"
+
+#include "record/record.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+namespace {
+
+// The program's mark in the file's header (PRAGMA application_id): "CNTS".
+constexpr int ApplicationId = 0x434E5453;
+
+// Version n + 1 is made from version n by Migrations[n], in one transaction.
+// Append, never change: a file of every earlier version must still come up.
+const std::vector<std::vector<QString>> Migrations = {
+    // 0 → 1: the children, their attempts, the computer's settings.
+    {
+        QStringLiteral("CREATE TABLE child (key TEXT PRIMARY KEY, name TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE attempt (id TEXT PRIMARY KEY, exercise TEXT NOT NULL, child TEXT NOT NULL REFERENCES child (key),"
+                       " ended TEXT NOT NULL, kind INTEGER NOT NULL, a INTEGER NOT NULL, b INTEGER NOT NULL,"
+                       " one_digit SMALLINT NOT NULL, cells TEXT NOT NULL, correct SMALLINT NOT NULL, race SMALLINT NOT NULL)"),
+        QStringLiteral("CREATE INDEX attempt_by_child ON attempt (child, ended)"),
+        QStringLiteral("CREATE TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
+    },
+};
+static_assert(Storage::Version == 1, "a new version needs its migration in Migrations");
+
+// SQLite's primary result codes, as Qt's driver reports them.
+enum SqliteCode { Perm = 3, Busy = 5, Locked = 6, ReadOnly = 8, IoError = 10, Corrupt = 11, Full = 13, CantOpen = 14, NotADatabase = 26 };
+
+int codeOf(const QSqlError &e) { return e.nativeErrorCode().toInt() & 0xFF; }
+
+Storage::Trouble troubleOf(const QSqlError &e)
+{
+    switch (codeOf(e)) {
+    case Busy:
+    case Locked:
+        return Storage::Trouble::Busy;
+    case Full:
+        return Storage::Trouble::Full;
+    case Perm:
+    case ReadOnly:
+    case CantOpen:
+    case IoError:
+        return Storage::Trouble::NotWritable;
+    case Corrupt:
+    case NotADatabase:
+        return Storage::Trouble::Damaged;
+    default: // whatever else keeps a write from the disk
+        return Storage::Trouble::NotWritable;
+    }
+}
+
+// ---------------------------------------------------------------- cells as text
+
+QChar entry(const std::optional<int> &digit) { return digit ? QChar(u'0' + *digit) : QChar(u'_'); }
+
+QString cellsText(const std::vector<Attempt::Cell> &cells)
+{
+    QString s;
+    s.reserve(int(cells.size()) * 4);
+    for (const Attempt::Cell &c : cells)
+        for (QChar ch : {QChar(u'0' + c.row), QChar(u'0' + c.column), c.judged ? entry(c.first) : QChar(u'.'), entry(c.last)})
+            s += ch;
+    return s;
+}
+
+std::optional<std::vector<Attempt::Cell>> cellsOf(const QString &s)
+{
+    if (s.size() % 4 != 0)
+        return std::nullopt;
+    auto digit = [](QChar c) { return c >= u'0' && c <= u'9' ? std::optional<int>(c.unicode() - u'0') : std::nullopt; };
+    std::vector<Attempt::Cell> cells;
+    for (int i = 0; i < s.size(); i += 4) {
+        const auto row = digit(s[i]), column = digit(s[i + 1]);
+        const QChar first = s[i + 2], last = s[i + 3];
+        if (!row || !column || !(digit(first) || first == u'_' || first == u'.') || !(digit(last) || last == u'_'))
+            return std::nullopt;
+        cells.push_back({*row, *column, digit(first), digit(last), first != u'.'});
+    }
+    return cells;
+}
+
+QString timeText(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
+
+// The header of every SQLite file, and the file's own account of its size: a
+// file shorter than that was cut.
+enum class Header { Empty, Sqlite, Damaged };
+Header headerOf(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return Header::Sqlite; // unreadable: the driver says why
+    if (f.size() == 0)
+        return Header::Empty;
+    const QByteArray h = f.read(100);
+    if (h.size() < 100 || !h.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return Header::Damaged;
+    auto be = [&](int at, int n) {
+        quint32 v = 0;
+        for (int i = 0; i < n; ++i)
+            v = v << 8 | quint8(h[at + i]);
+        return v;
+    };
+    const quint32 pageSize = be(16, 2) == 1 ? 65536 : be(16, 2);
+    const quint32 pages = be(28, 4);
+    const bool countValid = be(92, 4) == be(24, 4); // the count is kept up to date by every SQLite since 3.7
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
+        return Header::Damaged;
+    if (countValid && qint64(pages) * pageSize > f.size())
+        return Header::Damaged;
+    return Header::Sqlite;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- opening
+
+Storage::Storage(const QString &file, const QString &driver, QObject *parent)
+    : QObject(parent), file_(file), driver_(driver),
+      connection_(QStringLiteral("cuentas-%1").arg(reinterpret_cast<quintptr>(this), 0, 16))
+{
+}
+
+Storage::~Storage() { close(); }
+
+QString Storage::defaultFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/cuentas.sqlite");
+}
+
+bool Storage::switchedOn()
+{
+    const QSettings system(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("Cuentas"), QStringLiteral("Cuentas"));
+    const QString keep = system.value(QStringLiteral("Historial/Guardar")).toString().trimmed().toLower();
+    return !QStringList{"no", "false", "0", "off", "falso"}.contains(keep);
+}
+
+QString Storage::childKey(const QString &name)
+{
+    QString key;
+    for (QChar c : name.simplified().normalized(QString::NormalizationForm_D)) {
+        const bool tilde = c == QChar(0x0303) && !key.isEmpty() && key.back().toLower() == u'n';
+        if (c.category() != QChar::Mark_NonSpacing || tilde)
+            key += c;
+    }
+    return key.normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
+QSqlDatabase Storage::db() const { return QSqlDatabase::database(connection_, false); }
+
+bool Storage::isOpen() const { return trouble_ == Trouble::None && QSqlDatabase::contains(connection_) && db().isOpen(); }
+
+void Storage::setTrouble(Trouble t)
+{
+    if (trouble_ == t)
+        return;
+    trouble_ = t;
+    emit troubleChanged();
+}
+
+bool Storage::open()
+{
+    const Trouble t = opened();
+    trouble_ = Trouble(-1); // so that the listeners hear it, whatever it was
+    setTrouble(t);
+    return t == Trouble::None;
+}
+
+Storage::Trouble Storage::opened()
+{
+    if (!switchedOn())
+        return Trouble::SwitchedOff;
+    if (!QSqlDatabase::isDriverAvailable(driver_))
+        return Trouble::NoDriver;
+    const QFileInfo info(file_);
+    if (info.isDir())
+        return Trouble::Folder;
+    if (!QDir().mkpath(info.path()) || !QFileInfo(info.path()).isWritable() || (info.exists() && !info.isWritable()))
+        return Trouble::NotWritable;
+    const bool damaged = (info.exists() && !info.isFile()) || headerOf(file_) == Header::Damaged; // a pipe, a device, no database
+    const Trouble t = damaged ? Trouble::Damaged : setUp();
+    if (t != Trouble::Damaged)
+        return t;
+
+    // Not a history of ours, or a damaged one: set aside, never deleted, and a new one begun.
+    close();
+    const QString stem = info.path() + QStringLiteral("/") + info.completeBaseName() + QStringLiteral("-apartado-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString aside = stem + QStringLiteral(".") + info.suffix();
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = stem + QStringLiteral("-%1.").arg(n) + info.suffix();
+    if (!QFile::rename(file_, aside))
+        return Trouble::Damaged;
+    for (const char *companion : {"-wal", "-shm", "-journal"})
+        if (QFileInfo::exists(file_ + QLatin1String(companion)))
+            QFile::rename(file_ + QLatin1String(companion), aside + QLatin1String(companion));
+    setAside_ = aside;
+    return setUp();
+}
+
+void Storage::close()
+{
+    if (QSqlDatabase::contains(connection_)) {
+        db().close();
+        QSqlDatabase::removeDatabase(connection_);
+    }
+}
+
+// The connection, its journal and durability, and the tables at this version.
+Storage::Trouble Storage::setUp()
+{
+    QSqlDatabase d = QSqlDatabase::contains(connection_) ? db() : QSqlDatabase::addDatabase(driver_, connection_);
+    d.setDatabaseName(file_);
+    d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!d.open())
+        return troubleOf(d.lastError());
+    auto value = [&](const QString &sql) -> std::optional<QVariant> {
+        QSqlQuery q = query(sql);
+        if (!run(q) || !q.next())
+            return std::nullopt;
+        return q.value(0);
+    };
+    const auto id = value(QStringLiteral("PRAGMA application_id"));
+    const auto version = value(QStringLiteral("PRAGMA user_version"));
+    const auto tables = value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    if (!id || !version || !tables)
+        return troubleOf(error_);
+    const bool ours = id->toInt() == ApplicationId, fresh = id->toInt() == 0 && version->toInt() == 0 && tables->toInt() == 0;
+    if (!ours && !fresh)
+        return Trouble::Damaged; // another program's
+    if (version->toInt() > Version)
+        return Trouble::Newer;
+    for (const QString &pragma : {QStringLiteral("PRAGMA busy_timeout = 5000"), QStringLiteral("PRAGMA journal_mode = WAL"),
+                                  QStringLiteral("PRAGMA synchronous = FULL")})
+        if (!value(pragma))
+            return troubleOf(error_);
+    return migrate() ? Trouble::None : troubleOf(error_);
+}
+
+bool Storage::migrate()
+{
+    return transaction([this] {
+        // The mark first: it takes the file for writing, so the version read next is the latest.
+        QSqlQuery mark = query(QStringLiteral("PRAGMA application_id = %1").arg(ApplicationId));
+        QSqlQuery v = query(QStringLiteral("PRAGMA user_version"));
+        if (!run(mark) || !run(v) || !v.next())
+            return false;
+        const int from = v.value(0).toInt();
+        v.finish();
+        for (int n = from; n < Version; ++n)
+            for (const QString &sql : Migrations[n])
+                if (QSqlQuery step = query(sql); !run(step))
+                    return false;
+        QSqlQuery done = query(QStringLiteral("PRAGMA user_version = %1").arg(Version));
+        return run(done);
+    });
+}
+
+QSqlQuery Storage::query(const QString &sql, const QVariantList &values) const
+{
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    return q;
+}
+
+bool Storage::run(QSqlQuery &q) const
+{
+    if (q.exec())
+        return true;
+    error_ = q.lastError();
+    return false;
+}
+
+bool Storage::transaction(const std::function<bool()> &work)
+{
+    QSqlDatabase d = db();
+    if (!d.transaction()) {
+        error_ = d.lastError();
+        return false;
+    }
+    if (work() && d.commit())
+        return true;
+    if (d.lastError().isValid())
+        error_ = d.lastError();
+    d.rollback();
+    return false;
+}
+
+// ---------------------------------------------------------------- writing
+
+bool Storage::add(const Attempt &attempt)
+{
+    if (!QSqlDatabase::contains(connection_) || !db().isOpen())
+        return false;
+    pending_.push_back(attempt);
+    writePending();
+    return pending_.empty();
+}
+
+void Storage::writePending()
+{
+    while (!pending_.empty()) {
+        const Attempt &a = pending_.front();
+        const bool written = transaction([&] {
+            QSqlQuery child = query(QStringLiteral("INSERT INTO child (key, name) VALUES (?, ?) ON CONFLICT (key) DO NOTHING"),
+                                    {childKey(a.child), a.child.simplified()});
+            QSqlQuery row = query(QStringLiteral("INSERT INTO attempt (id, exercise, child, ended, kind, a, b, one_digit, cells, correct, race)"
+                                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"),
+                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), childKey(a.child),
+                                   timeText(a.ended), int(a.kind), a.a, a.b, int(a.oneDigit), cellsText(a.cells), int(a.right), int(a.race)});
+            return run(child) && run(row);
+        });
+        if (!written)
+            return setTrouble(troubleOf(error_));
+        pending_.erase(pending_.begin());
+    }
+    setTrouble(Trouble::None);
+}
+
+void Storage::keep(const Record &record)
+{
+    for (const Attempt &a : record.attempts())
+        add(a);
+    connect(&record, &Record::added, this, [this](const Attempt &a) { add(a); });
+}
+
+// ---------------------------------------------------------------- reading
+
+std::optional<Storage::Child> Storage::child(const QString &name) const
+{
+    QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child WHERE key = ?"), {childKey(name)});
+    if (!run(q) || !q.next())
+        return std::nullopt;
+    return Child{q.value(0).toString(), q.value(1).toString()};
+}
+
+std::vector<Storage::Child> Storage::children() const
+{
+    std::vector<Child> all;
+    QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child ORDER BY key"));
+    if (run(q))
+        while (q.next())
+            all.push_back({q.value(0).toString(), q.value(1).toString()});
+    return all;
+}
+
+std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &from, const QDateTime &to) const
+{
+    std::vector<Attempt> all;
+    QString sql = QStringLiteral("SELECT t.id, t.exercise, c.name, t.ended, t.kind, t.a, t.b, t.one_digit, t.cells, t.correct, t.race"
+                                 " FROM attempt t JOIN child c ON c.key = t.child WHERE t.child = ?");
+    QVariantList values{childKey(name)};
+    if (from.isValid()) {
+        sql += QStringLiteral(" AND t.ended >= ?");
+        values << timeText(from);
+    }
+    if (to.isValid()) {
+        sql += QStringLiteral(" AND t.ended < ?");
+        values << timeText(to);
+    }
+    QSqlQuery q = query(sql + QStringLiteral(" ORDER BY t.ended, t.id"), values);
+    if (!run(q))
+        return all;
+    while (q.next()) {
+        Attempt a;
+        a.id = QUuid::fromString(q.value(0).toString());
+        a.exercise = QUuid::fromString(q.value(1).toString());
+        a.child = q.value(2).toString();
+        a.ended = QDateTime::fromString(q.value(3).toString(), Qt::ISODateWithMs);
+        const int kind = q.value(4).toInt();
+        a.kind = ExerciseKind(kind);
+        a.a = q.value(5).toInt();
+        a.b = q.value(6).toInt();
+        a.oneDigit = q.value(7).toInt() != 0;
+        const auto cells = cellsOf(q.value(8).toString());
+        a.right = q.value(9).toInt() != 0;
+        a.race = q.value(10).toInt() != 0;
+        // A row that is not an attempt of ours is passed over.
+        if (a.id.isNull() || !a.ended.isValid() || kind < 0 || kind >= ExerciseKinds || !cells)
+            continue;
+        a.cells = *cells;
+        all.push_back(std::move(a));
+    }
+    return all;
+}
+
+int Storage::count() const
+{
+    QSqlQuery q = query(QStringLiteral("SELECT COUNT(*) FROM attempt"));
+    return run(q) && q.next() ? q.value(0).toInt() : 0;
+}
+
+std::optional<QString> Storage::setting(const QString &name) const
+{
+    QSqlQuery q = query(QStringLiteral("SELECT value FROM setting WHERE name = ?"), {name});
+    if (!run(q) || !q.next())
+        return std::nullopt;
+    return q.value(0).toString();
+}
+
+bool Storage::setSetting(const QString &name, const QString &value)
+{
+    return transaction([&] {
+        QSqlQuery q = query(QStringLiteral("INSERT INTO setting (name, value) VALUES (?, ?) ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
+                            {name, value});
+        return run(q);
+    });
+}
+
+QString Storage::integrity() const
+{
+    QSqlQuery q = query(QStringLiteral("PRAGMA integrity_check"));
+    return run(q) && q.next() ? q.value(0).toString() : error_.text();
+}

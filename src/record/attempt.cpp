@@ -1,6 +1,7 @@
 #include "record/attempt.h"
 
 #include <QHash>
+#include <QMutex>
 #include <algorithm>
 
 ExerciseKind kindOf(Op op)
@@ -34,10 +35,12 @@ Op opOf(ExerciseKind kind)
 
 namespace {
 
-// This run's exercise ids, made from the Serials, and the Serial of every exercise id seen.
+// This run's exercise ids, made from the Serials, and the Serial of every exercise id seen
+// (models are made again on the class window's second thread too: one at a time).
 struct Serials {
     QUuid run = QUuid::createUuid();
     QHash<QUuid, int> ofId;
+    QMutex lock;
 };
 Serials &serials()
 {
@@ -47,6 +50,7 @@ Serials &serials()
 
 int serialOf(const QUuid &exercise)
 {
+    QMutexLocker hold(&serials().lock);
     auto it = serials().ofId.find(exercise);
     if (it == serials().ofId.end())
         it = serials().ofId.insert(exercise, newSerial());
@@ -98,6 +102,7 @@ template <class Model> Model withCells(Model m, const Attempt &a, const std::fun
 QUuid exerciseId(int serial)
 {
     const QUuid id = QUuid::createUuidV5(serials().run, QString::number(serial));
+    QMutexLocker hold(&serials().lock);
     serials().ofId.insert(id, serial);
     return id;
 }

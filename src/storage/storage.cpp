@@ -5,11 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <map>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace {
 
@@ -87,7 +92,43 @@ std::optional<std::vector<Attempt::Cell>> cellsOf(const QString &s)
     return cells;
 }
 
-QString timeText(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
+// A time as the history writes it, in UTC to the millisecond ("2026-12-07T10:42:05.123Z"),
+// and back; written by hand for the years of four digits, where Qt's general
+// routines would take most of the time of reading or writing a long history.
+QString timeText(const QDateTime &t)
+{
+    const QDateTime utc = t.toUTC();
+    const QDate d = utc.date();
+    const QTime h = utc.time();
+    if (d.year() < 1000 || d.year() > 9999)
+        return utc.toString(Qt::ISODateWithMs);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second(), h.msec());
+    return QString::fromLatin1(text);
+}
+
+QDateTime timeOf(const QString &text)
+{
+    static const QString shape = QStringLiteral("0000-00-00T00:00:00.000Z");
+    if (text.size() != shape.size())
+        return QDateTime::fromString(text, Qt::ISODateWithMs);
+    int v[7] = {}, field = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (shape[i] != u'0') {
+            if (text[i] != shape[i])
+                return QDateTime::fromString(text, Qt::ISODateWithMs);
+            ++field;
+        } else if (text[i] >= u'0' && text[i] <= u'9') {
+            v[field] = v[field] * 10 + (text[i].unicode() - u'0');
+        } else {
+            return {};
+        }
+    }
+    const QDate d(v[0], v[1], v[2]);
+    if (!d.isValid() || !QTime::isValid(v[3], v[4], v[5], v[6]))
+        return {};
+    return QDateTime(d, QTime(v[3], v[4], v[5], v[6]), Qt::UTC);
+}
 
 // The header of every SQLite file, and the file's own account of its size: a
 // file shorter than that was cut.
@@ -152,6 +193,11 @@ QString Storage::childKey(const QString &name)
     }
     return key.normalized(QString::NormalizationForm_C).toCaseFolded();
 }
+
+QString Storage::cellsAsText(const std::vector<Attempt::Cell> &cells) { return cellsText(cells); }
+std::optional<std::vector<Attempt::Cell>> Storage::cellsFromText(const QString &text) { return cellsOf(text); }
+QString Storage::timeAsText(const QDateTime &time) { return timeText(time); }
+QDateTime Storage::timeFromText(const QString &text) { return timeOf(text); }
 
 QSqlDatabase Storage::db() const { return QSqlDatabase::database(connection_, false); }
 
@@ -239,7 +285,7 @@ Storage::Trouble Storage::setUp()
         return Trouble::Newer;
     for (const QString &pragma : {QStringLiteral("PRAGMA busy_timeout = 5000"), QStringLiteral("PRAGMA journal_mode = WAL"),
                                   QStringLiteral("PRAGMA synchronous = FULL")})
-        if (!value(pragma))
+        if (QSqlQuery q = query(pragma); !run(q)) // "synchronous" answers with no row
             return troubleOf(error_);
     return migrate() ? Trouble::None : troubleOf(error_);
 }
@@ -330,8 +376,12 @@ void Storage::writePending()
 void Storage::keep(const Record &record)
 {
     for (const Attempt &a : record.attempts())
-        add(a);
-    connect(&record, &Record::added, this, [this](const Attempt &a) { add(a); });
+        if (keeping())
+            add(a);
+    connect(&record, &Record::added, this, [this](const Attempt &a) {
+        if (keeping())
+            add(a);
+    });
 }
 
 // ---------------------------------------------------------------- reading
@@ -354,12 +404,16 @@ std::vector<Storage::Child> Storage::children() const
     return all;
 }
 
-std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &from, const QDateTime &to) const
+namespace {
+
+// The columns of an attempt, as readAttempts() takes them.
+const QString AttemptColumns = QStringLiteral("SELECT t.id, t.exercise, c.name, t.ended, t.kind, t.a, t.b, t.one_digit, t.cells, t.correct, t.race"
+                                              " FROM attempt t JOIN child c ON c.key = t.child");
+
+// " AND t.ended >= ? AND t.ended < ?" for the bounds that are valid, their values added.
+QString between(const QDateTime &from, const QDateTime &to, QVariantList &values)
 {
-    std::vector<Attempt> all;
-    QString sql = QStringLiteral("SELECT t.id, t.exercise, c.name, t.ended, t.kind, t.a, t.b, t.one_digit, t.cells, t.correct, t.race"
-                                 " FROM attempt t JOIN child c ON c.key = t.child WHERE t.child = ?");
-    QVariantList values{childKey(name)};
+    QString sql;
     if (from.isValid()) {
         sql += QStringLiteral(" AND t.ended >= ?");
         values << timeText(from);
@@ -368,15 +422,31 @@ std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &fro
         sql += QStringLiteral(" AND t.ended < ?");
         values << timeText(to);
     }
+    return sql;
+}
+
+} // namespace
+
+std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &from, const QDateTime &to) const
+{
+    std::vector<Attempt> all;
+    QVariantList values{childKey(name)};
+    const QString sql = AttemptColumns + QStringLiteral(" WHERE t.child = ?") + between(from, to, values);
     QSqlQuery q = query(sql + QStringLiteral(" ORDER BY t.ended, t.id"), values);
+    readAttempts(q, [&](Attempt &&a) { all.push_back(std::move(a)); });
+    return all;
+}
+
+bool Storage::readAttempts(QSqlQuery &q, const std::function<void(Attempt &&)> &take) const
+{
     if (!run(q))
-        return all;
+        return false;
     while (q.next()) {
         Attempt a;
         a.id = QUuid::fromString(q.value(0).toString());
         a.exercise = QUuid::fromString(q.value(1).toString());
         a.child = q.value(2).toString();
-        a.ended = QDateTime::fromString(q.value(3).toString(), Qt::ISODateWithMs);
+        a.ended = timeOf(q.value(3).toString());
         const int kind = q.value(4).toInt();
         a.kind = ExerciseKind(kind);
         a.a = q.value(5).toInt();
@@ -389,9 +459,12 @@ std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &fro
         if (a.id.isNull() || !a.ended.isValid() || kind < 0 || kind >= ExerciseKinds || !cells)
             continue;
         a.cells = *cells;
-        all.push_back(std::move(a));
+        take(std::move(a));
     }
-    return all;
+    if (!q.lastError().isValid())
+        return true;
+    error_ = q.lastError();
+    return false;
 }
 
 int Storage::count() const
@@ -422,3 +495,144 @@ QString Storage::integrity() const
     QSqlQuery q = query(QStringLiteral("PRAGMA integrity_check"));
     return run(q) && q.next() ? q.value(0).toString() : error_.text();
 }
+
+// ---------------------------------------------------------------- the teacher's class
+
+int Storage::number(const QString &sql, const QVariantList &values) const
+{
+    QSqlQuery q = query(sql, values);
+    return run(q) && q.next() ? q.value(0).toInt() : 0;
+}
+
+std::vector<ChildHour> Storage::hours(const QDateTime &from, const QDateTime &to) const
+{
+    std::vector<ChildHour> all;
+    QHash<QString, QString> names;
+    for (const Child &c : children())
+        names.insert(c.key, c.name);
+    QVariantList values;
+    // The hour is the first 13 characters of the time: "2026-12-07T10".
+    QSqlQuery q = query(QStringLiteral("SELECT t.child, substr(t.ended, 1, 13), COUNT(*), SUM(t.correct) FROM attempt t WHERE 1 = 1") +
+                            between(from, to, values) + QStringLiteral(" GROUP BY t.child, substr(t.ended, 1, 13)"),
+                        values);
+    if (!run(q))
+        return all;
+    while (q.next()) {
+        const QString key = q.value(0).toString();
+        const QDateTime start = timeOf(q.value(1).toString() + QStringLiteral(":00:00.000Z"));
+        if (start.isValid())
+            all.push_back({key, names.value(key, key), start, q.value(2).toInt(), q.value(3).toInt()});
+    }
+    return all;
+}
+
+bool Storage::eachAttempt(const std::function<void(const Attempt &)> &take, const QDateTime &from, const QDateTime &to) const
+{
+    QVariantList values;
+    QSqlQuery q = query(AttemptColumns + QStringLiteral(" WHERE 1 = 1") + between(from, to, values) + QStringLiteral(" ORDER BY t.child, t.ended, t.id"),
+                        values);
+    return readAttempts(q, [&](Attempt &&a) { take(a); });
+}
+
+int Storage::countOf(const QString &name) const { return number(QStringLiteral("SELECT COUNT(*) FROM attempt WHERE child = ?"), {childKey(name)}); }
+
+int Storage::countBefore(const QDateTime &time) const
+{
+    return number(QStringLiteral("SELECT COUNT(*) FROM attempt WHERE ended < ?"), {timeText(time)});
+}
+
+std::optional<Storage::Merged> Storage::merge(const std::vector<Attempt> &attempts)
+{
+    if (!isOpen())
+        return std::nullopt;
+    // Each child once, by the name first met; the attempts in the order of
+    // their ids, as the table keeps them, and a larger page cache meanwhile
+    // (SQLite's own): a year of a class goes in at several times the speed.
+    std::map<QString, QString> names;
+    std::vector<std::pair<QString, const Attempt *>> byId;
+    byId.reserve(attempts.size());
+    for (const Attempt &a : attempts) {
+        names.try_emplace(childKey(a.child), a.child.simplified());
+        byId.emplace_back(a.id.toString(QUuid::WithoutBraces), &a);
+    }
+    std::sort(byId.begin(), byId.end());
+    auto cache = [this](int kib) {
+        QSqlQuery q = query(QStringLiteral("PRAGMA cache_size = -%1").arg(kib));
+        run(q);
+    };
+    cache(64 * 1024);
+    Merged m;
+    const bool done = transaction([&] {
+        for (const auto &[key, name] : names) {
+            QSqlQuery child = query(QStringLiteral("INSERT INTO child (key, name) VALUES (?, ?) ON CONFLICT (key) DO NOTHING"), {key, name});
+            if (!run(child))
+                return false;
+            m.newChildren += child.numRowsAffected() > 0;
+        }
+        // One statement made once and run for every attempt.
+        QSqlQuery row = query(QStringLiteral("INSERT INTO attempt (id, exercise, child, ended, kind, a, b, one_digit, cells, correct, race)"
+                                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"));
+        QSet<QString> touched;
+        for (const auto &[id, a] : byId) {
+            const QString key = childKey(a->child);
+            const QVariantList values{id, a->exercise.toString(QUuid::WithoutBraces), key, timeText(a->ended), int(a->kind), a->a, a->b,
+                                      int(a->oneDigit), cellsText(a->cells), int(a->right), int(a->race)};
+            for (int i = 0; i < values.size(); ++i)
+                row.bindValue(i, values[i]);
+            if (!run(row))
+                return false;
+            if (row.numRowsAffected() > 0) {
+                ++m.attempts;
+                touched.insert(key);
+            }
+        }
+        m.children = int(touched.size());
+        return true;
+    });
+    cache(2000); // SQLite's default
+    if (!done)
+        return std::nullopt;
+    return m;
+}
+
+bool Storage::deleted(const std::vector<std::pair<QString, QVariantList>> &statements)
+{
+    if (!isOpen())
+        return false;
+    const bool done = transaction([&] {
+        for (const auto &[sql, values] : statements)
+            if (QSqlQuery q = query(sql, values); !run(q))
+                return false;
+        return true;
+    });
+    if (!done)
+        return false;
+    // The room the rows took goes back to the disk, and nothing of them stays in
+    // the file's free pages or in the write-ahead log (SQLite's own statements).
+    for (const QString &sql : {QStringLiteral("VACUUM"), QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")})
+        if (QSqlQuery q = query(sql); run(q))
+            while (q.next()) {
+            }
+    return true;
+}
+
+bool Storage::forget(const QString &name)
+{
+    const QString key = childKey(name);
+    return deleted({{QStringLiteral("DELETE FROM attempt WHERE child = ?"), {key}}, {QStringLiteral("DELETE FROM child WHERE key = ?"), {key}}});
+}
+
+bool Storage::forgetBefore(const QDateTime &time)
+{
+    return deleted({{QStringLiteral("DELETE FROM attempt WHERE ended < ?"), {timeText(time)}},
+                    {QStringLiteral("DELETE FROM child WHERE NOT EXISTS (SELECT 1 FROM attempt t WHERE t.child = child.key)"), {}}});
+}
+
+namespace {
+// The teacher's switch among the settings: "no" when new attempts are not kept.
+const QString KeepSetting = QStringLiteral("guardar-historial");
+} // namespace
+
+bool Storage::keeping() const { return switchedOn() && setting(KeepSetting).value_or(QString()) != QStringLiteral("no"); }
+
+bool Storage::setKeeping(bool on) { return setSetting(KeepSetting, on ? QStringLiteral("si") : QStringLiteral("no")); }

@@ -42,6 +42,7 @@
 #pragma once
 
 #include "record/attempt.h"
+#include "record/classroom.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -91,6 +92,12 @@ public:
     static bool switchedOn();
     // A child's name as compared: trimmed, case folded, accents dropped (ñ stays ñ).
     static QString childKey(const QString &name);
+    // The columns as written: an attempt's cells ("0045..."), and a time in UTC
+    // ("2026-12-07T10:42:05.123Z"); no value for text that is not such cells.
+    static QString cellsAsText(const std::vector<Attempt::Cell> &cells);
+    static std::optional<std::vector<Attempt::Cell>> cellsFromText(const QString &text);
+    static QString timeAsText(const QDateTime &time);
+    static QDateTime timeFromText(const QString &text);
 
     // Opens the file, making it and its folder if need be, and brings its tables
     // up to this version. A damaged or foreign file is set aside under a dated
@@ -130,6 +137,42 @@ public:
     // "ok", or what SQLite's integrity check found (tests, and the teacher's tools).
     QString integrity() const;
 
+    // ------------------------------------------------------------ the teacher's class
+
+    // Each child's attempts ended in [from, to) (an invalid bound is open),
+    // counted per hour of UTC: a whole hour lies within one local day wherever
+    // the clock differs from UTC by whole hours, so days and weeks are counted
+    // from these exactly. In no particular order.
+    std::vector<ChildHour> hours(const QDateTime &from = {}, const QDateTime &to = {}) const;
+    // Hands every attempt ended in [from, to) to `take`, child after child (by
+    // key), each child's oldest first, without holding them all. False if the
+    // history could not be read to its end.
+    bool eachAttempt(const std::function<void(const Attempt &)> &take, const QDateTime &from = {}, const QDateTime &to = {}) const;
+    // How many attempts a child has (by any spelling of the name); how many ended before a time.
+    int countOf(const QString &name) const;
+    int countBefore(const QDateTime &time) const;
+
+    // Writes attempts from another computer in one transaction, all or none:
+    // an attempt already here (the same id) is left as it is, and a child is
+    // one child by childKey(), keeping the name as first written here.
+    struct Merged {
+        int attempts = 0;    // attempts that came in
+        int children = 0;    // the children they belong to
+        int newChildren = 0; // of them, new on this computer
+    };
+    std::optional<Merged> merge(const std::vector<Attempt> &attempts);
+
+    // Forgets a child's history, or every attempt ended before a time (and the
+    // children left without any), then gives the room back to the disk. False if
+    // nothing could be deleted.
+    bool forget(const QString &name);
+    bool forgetBefore(const QDateTime &time);
+
+    // Whether new attempts are kept on this computer: the teacher's switch (a
+    // setting), unless the system-wide settings file switches the history off.
+    bool keeping() const;
+    bool setKeeping(bool on);
+
 signals:
     // The history stopped being kept (a write failed), or started again.
     void troubleChanged();
@@ -148,6 +191,11 @@ private:
     void close();
     void setTrouble(Trouble t);
     void writePending();
+    // Hands each row of a query of attempt columns to `take` as an attempt; rows that are no attempt of ours are passed over.
+    bool readAttempts(QSqlQuery &q, const std::function<void(Attempt &&)> &take) const;
+    int number(const QString &sql, const QVariantList &values = {}) const;
+    // Deletes, then compacts the file.
+    bool deleted(const std::vector<std::pair<QString, QVariantList>> &statements);
 
     QString file_, driver_, connection_;
     Trouble trouble_ = Trouble::None;

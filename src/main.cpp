@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "storage/storage.h"
 #include "windows/forms.h"
 #include "windows/presentation/form4.h"
 
@@ -8,6 +9,18 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     PrepareApplication();
-    forms().form4()->Show();
+    // The history of every child: opened once the first window is on screen,
+    // then every finished exercise of the record is written at once.
+    Storage history;
+    forms().setStorage(&history);
+    Form4 *first = forms().form4();
+    QObject::connect(
+        first, &Form::painted, &history,
+        [&history] {
+            history.open();
+            history.keep(forms().record());
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    first->Show();
     return app.exec();
 }

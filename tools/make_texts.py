@@ -47,6 +47,24 @@ FILES = {
         "Pone en el cociente una cifra pequeña", "Pone en el cociente una cifra grande", "Olvida el cero del cociente",
         "Resta mal al dividir", "Suma mal los productos",
         "Despistes", "veces", "por ejemplo", "Ningún error se repite.",
+        # the history window ("%1": what the word is about; dates as QLocale writes them)
+        "Historial", "Historial de %1", "Los últimos %1 días con ejercicios",
+        "Gráfico de barras de cada día: abajo lo que salió bien, arriba y rayado lo que salió mal. "
+        "La tabla de al lado tiene los mismos números.",
+        "Día", "Bien", "Mal", "Por tipo de ejercicio", "Esta semana", "Antes", "ejercicio", "ejercicios", "ninguno",
+        "la última vez el %1", "dddd d 'de' MMMM", "d/M", "va a menos", "todavía se repite",
+        "Todavía no hay ejercicios guardados.", "dddd, d 'de' MMMM 'de' yyyy, HH:mm",
+        # when the history is not kept, and why
+        "Estos ejercicios no se guardan en el historial: %1.",
+        "el administrador de este ordenador lo ha desactivado",
+        "falta el módulo SQLite de Qt (libqt6sql6-sqlite)",
+        "no se puede escribir en %1",
+        "el disco está lleno",
+        "en su lugar hay una carpeta: %1",
+        "lo escribió una versión más nueva de Cuentas",
+        "otro programa lo tiene ocupado",
+        "el archivo está dañado y no se puede apartar: %1",
+        "El historial estaba dañado o no era de Cuentas: se ha guardado aparte como %1 y se empieza uno nuevo.",
     ],
     "paralistos.txt": ["NO"],
 }

@@ -20,6 +20,26 @@ void Words::loadLineWords()
                    {{4, into(multiplicationTitle)}, {5, into(multiplicationVerdicts[0])}, {6, into(multiplicationVerdicts[1])}});
 }
 
+std::vector<Language::Line> Words::resultsTable()
+{
+    using Language::into;
+    std::vector<Language::Line> t{{4, into(nothing)}, {11, into(right)}, {12, into(wrong)}, {13, into(total)}, {14, into(review)},
+                                  {25, into(slips)},  {26, into(times)}, {27, into(forExample)}, {28, into(nothingRepeats)}};
+    for (int k = 0; k < ExerciseKinds; ++k)
+        t.push_back({5 + k, into(kinds[k])});
+    for (int p = 0; p < int(patterns.size()); ++p)
+        t.push_back({15 + p, into(patterns[p])});
+    // The history window, and the line that says whether the history is kept.
+    int n = 29;
+    for (QString *w : {&history, &historyOf, &lastDays, &chartNote, &day, &rightHeading, &wrongHeading, &byKind, &thisWeek, &before, &exercise,
+                       &exercises, &none, &lastTime, &dayFormat, &shortDay, &fading, &notFading, &noHistory, &runDate, &notKept})
+        t.push_back({n++, into(*w)});
+    for (QString &w : troubles)
+        t.push_back({n++, into(w)});
+    t.push_back({n++, into(setAside)});
+    return t;
+}
+
 // ---------------------------------------------------------------- the results line
 
 QString Formatter::Line(int number, const Attempt &a) const { return num(number) + QStringLiteral(". ") + Text(a); }
@@ -92,6 +112,61 @@ std::vector<Worked> Formatter::Models(const std::vector<Attempt> &attempts)
     for (const Attempt &a : attempts)
         models.push_back(a.Model());
     return models;
+}
+
+// ---------------------------------------------------------------- a child's history
+
+QString Formatter::fill(const QString &word, const QString &value)
+{
+    return word.contains(QStringLiteral("%1")) ? QString(word).replace(QStringLiteral("%1"), value) : word;
+}
+
+QString Formatter::Day(const QDate &d) const { return words.locale.toString(d, words.dayFormat); }
+QString Formatter::ShortDay(const QDate &d) const { return words.locale.toString(d, words.shortDay); }
+QString Formatter::LastDays(const History &h) const { return fill(words.lastDays, num(int(h.days.size()))); }
+
+QString Formatter::ShareText(const History::Share &s) const
+{
+    if (s.count == 0)
+        return words.none;
+    return num(s.count) + QLatin1Char(' ') + (s.count == 1 ? words.exercise : words.exercises) + QStringLiteral(", ") + num(s.percentRight()) +
+           QStringLiteral(" % ") + words.right;
+}
+
+QStringList Formatter::HistoryReview(const History &h) const
+{
+    QStringList lines{words.review};
+    if (h.mistakes.empty())
+        lines << words.nothingRepeats;
+    for (const History::Mistake &m : h.mistakes)
+        lines << words.patterns[int(m.pattern)] + QStringLiteral(": ") + num(m.count) + QLatin1Char(' ') + words.times + QStringLiteral(", ") +
+                     words.forExample + QLatin1Char(' ') + m.example + QStringLiteral(", ") + fill(words.lastTime, Day(m.last)) +
+                     QStringLiteral("; ") + (m.fading ? words.fading : words.notFading);
+    return lines << words.slips + QStringLiteral(": ") + num(h.slips);
+}
+
+QStringList Formatter::HistoryLines(const QString &child, const QDateTime &now, const History &h) const
+{
+    QStringList lines{fill(words.historyOf, child) + QStringLiteral(" — ") + words.locale.toString(now, words.runDate), QString()};
+    if (h.exercises == 0)
+        return lines << words.noHistory;
+    lines << LastDays(h);
+    for (const History::Day &d : h.days)
+        lines << Day(d.date) + QStringLiteral(": ") + num(d.right) + QLatin1Char(' ') + words.right + QStringLiteral(", ") + num(d.wrong) +
+                     QLatin1Char(' ') + words.wrong;
+    lines << QString() << words.byKind;
+    for (int k = 0; k < ExerciseKinds; ++k)
+        if (const History::Kind &kind = h.kinds[k]; kind.thisWeek.count + kind.before.count > 0)
+            lines << words.kinds[k] + QStringLiteral(" — ") + words.thisWeek + QStringLiteral(": ") + ShareText(kind.thisWeek) +
+                         QStringLiteral("; ") + words.before + QStringLiteral(": ") + ShareText(kind.before);
+    return lines << QString() << HistoryReview(h);
+}
+
+QString Formatter::KeptLine(int trouble, const QString &detail, const QString &setAside) const
+{
+    if (trouble >= 1 && trouble <= int(words.troubles.size()))
+        return fill(words.notKept, fill(words.troubles[trouble - 1], detail));
+    return setAside.isEmpty() ? QString() : fill(words.setAside, setAside);
 }
 
 // ---------------------------------------------------------------- print

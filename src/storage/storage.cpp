@@ -92,9 +92,9 @@ std::optional<std::vector<Attempt::Cell>> cellsOf(const QString &s)
     return cells;
 }
 
-// A time as the history writes it, in UTC to the millisecond ("2026-12-07T10:42:05.123Z"),
-// and back; written by hand for the years of four digits, where Qt's general
-// routines would take most of the time of reading or writing a long history.
+// A time as the history writes it, in UTC to the millisecond ("2026-12-07T10:42:05.123Z");
+// written by hand for the years of four digits, where Qt's general routine would
+// take much of the time of writing a long history.
 QString timeText(const QDateTime &t)
 {
     const QDateTime utc = t.toUTC();
@@ -107,27 +107,26 @@ QString timeText(const QDateTime &t)
     return QString::fromLatin1(text);
 }
 
-QDateTime timeOf(const QString &text)
+// The time timeText() wrote ("2026-12-07T10:42:05.123Z"), read quickly; any other
+// form of ISO 8601 the slow way.
+QDateTime timeOf(const QString &s)
 {
-    static const QString shape = QStringLiteral("0000-00-00T00:00:00.000Z");
-    if (text.size() != shape.size())
-        return QDateTime::fromString(text, Qt::ISODateWithMs);
-    int v[7] = {}, field = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        if (shape[i] != u'0') {
-            if (text[i] != shape[i])
-                return QDateTime::fromString(text, Qt::ISODateWithMs);
-            ++field;
-        } else if (text[i] >= u'0' && text[i] <= u'9') {
-            v[field] = v[field] * 10 + (text[i].unicode() - u'0');
-        } else {
-            return {};
+    auto field = [&](int at, int n) {
+        int v = 0;
+        for (int i = at; i < at + n; ++i) {
+            if (!s[i].isDigit())
+                return -1;
+            v = 10 * v + s[i].digitValue();
         }
+        return v;
+    };
+    if (s.size() == 24 && s[4] == u'-' && s[7] == u'-' && s[10] == u'T' && s[13] == u':' && s[16] == u':' && s[19] == u'.' && s[23] == u'Z') {
+        const QDate d(field(0, 4), field(5, 2), field(8, 2));
+        const QTime t(field(11, 2), field(14, 2), field(17, 2), field(20, 3));
+        if (d.isValid() && t.isValid())
+            return QDateTime(d, t, Qt::UTC);
     }
-    const QDate d(v[0], v[1], v[2]);
-    if (!d.isValid() || !QTime::isValid(v[3], v[4], v[5], v[6]))
-        return {};
-    return QDateTime(d, QTime(v[3], v[4], v[5], v[6]), Qt::UTC);
+    return QDateTime::fromString(s, Qt::ISODateWithMs).toUTC();
 }
 
 // The header of every SQLite file, and the file's own account of its size: a
@@ -283,10 +282,13 @@ Storage::Trouble Storage::setUp()
         return Trouble::Damaged; // another program's
     if (version->toInt() > Version)
         return Trouble::Newer;
-    for (const QString &pragma : {QStringLiteral("PRAGMA busy_timeout = 5000"), QStringLiteral("PRAGMA journal_mode = WAL"),
-                                  QStringLiteral("PRAGMA synchronous = FULL")})
-        if (QSqlQuery q = query(pragma); !run(q)) // "synchronous" answers with no row
-            return troubleOf(error_);
+    // A write-ahead log, every commit on the disk before it returns, and a wait for the other copy's turn.
+    const auto journal = value(QStringLiteral("PRAGMA journal_mode = WAL"));
+    QSqlQuery durable = query(QStringLiteral("PRAGMA synchronous = FULL")), patient = query(QStringLiteral("PRAGMA busy_timeout = 5000"));
+    if (!journal || !run(durable) || !run(patient))
+        return troubleOf(error_);
+    if (journal->toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
+        return Trouble::NotWritable; // the log cannot be made beside the file
     return migrate() ? Trouble::None : troubleOf(error_);
 }
 

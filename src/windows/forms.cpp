@@ -7,6 +7,7 @@
 #include "windows/multiplication/form3.h"
 #include "windows/presentation/form4.h"
 #include "windows/results/form5.h"
+#include "windows/results/historywindow.h"
 
 Forms &forms()
 {
@@ -23,6 +24,8 @@ template <class F> F *Forms::get(QPointer<F> &slot)
             QObject::connect(f, &ExerciseWindow::finished, &record_, &Record::add);
         if constexpr (std::is_same_v<F, Form5>)
             f->ShowRecord(&record_);
+        if constexpr (std::is_same_v<F, HistoryWindow>)
+            f->ShowFrom(&record_, storage_);
         f->Form_Load();
     }
     return slot.data();
@@ -33,6 +36,7 @@ Form2 *Forms::form2() { return get(f2_); }
 Form3 *Forms::form3() { return get(f3_); }
 Form4 *Forms::form4() { return get(f4_); }
 Form5 *Forms::form5() { return get(f5_); }
+HistoryWindow *Forms::history() { return get(history_); }
 
 Form *Forms::mainWindow() { return form1(); }
 Form *Forms::resultsWindow() { return form5(); }
@@ -43,6 +47,7 @@ void Forms::unloadAll()
     delete f2_.data();
     delete f3_.data();
     delete f4_.data();
+    delete history_.data();
     delete f5_.data();
     delete f1_.data();
 }

@@ -12,6 +12,8 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class HistoryWindow;
+class Storage;
 
 class Forms
 {
@@ -21,6 +23,7 @@ public:
     Form3 *form3();
     Form4 *form4();
     Form5 *form5();
+    HistoryWindow *history();
 
     // The main window and the results window as plain windows, and the main
     // window's list of backgrounds: what the shared commands need of them.
@@ -41,15 +44,20 @@ public:
     // The record of the run: the exercise windows hand it their finished
     // exercises, the results window shows it. It outlives every window.
     Record &record() { return record_; }
+    // The history on disk, if the program keeps one (main() gives it; tests may).
+    Storage *storage() const { return storage_; }
+    void setStorage(Storage *storage) { storage_ = storage; }
 
 private:
     template <class F> F *get(QPointer<F> &slot);
     Record record_;
+    Storage *storage_ = nullptr;
     QPointer<Form1> f1_;
     QPointer<Form2> f2_;
     QPointer<Form3> f3_;
     QPointer<Form4> f4_;
     QPointer<Form5> f5_;
+    QPointer<HistoryWindow> history_;
 };
 
 Forms &forms();

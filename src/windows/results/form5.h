@@ -22,6 +22,7 @@ public:
     void Command1_Click(); // copy the record
     void Command2_Click(); // print it
     void Command3_Click(); // what to practise
+    void Command4_Click(); // the child's history
 
     // Shows this record of the run: a line for each exercise it has, and for each it gains.
     void ShowRecord(const Record *record);
@@ -39,6 +40,8 @@ public:
     CommandButton *Command1; // copy the record ("Copiar")
     CommandButton *Command2; // print the record ("Imprimir")
     CommandButton *Command3; // what the child should practise ("Qué repasar")
+    CommandButton *Command4; // the child's history over the days ("Historial")
+    Label *Label2;           // one line, shown only when this run is not kept in the history, and why
 
     // Every line, tally and review, in the words of the language files.
     Formatter Format;
@@ -50,5 +53,6 @@ private:
     std::vector<Language::Line> texts();
     QStringList RecordLines() const;
     const Record *record_ = nullptr;
-    class QAction *CopyAction = nullptr, *PrintAction = nullptr, *ReviewAction = nullptr;
+    void ShowKept();
+    class QAction *CopyAction = nullptr, *PrintAction = nullptr, *ReviewAction = nullptr, *HistoryAction = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "commandline.h"
 #include "storage/storage.h"
 #include "windows/forms.h"
 #include "windows/presentation/form4.h"
@@ -7,6 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    // The teacher's commands run without a window, before any is made.
+    if (const auto status = RunCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     PrepareApplication();
     // The history of every child: opened once the first window is on screen,

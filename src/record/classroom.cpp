@@ -1,7 +1,5 @@
 #include "record/classroom.h"
 
-#include "record/formatter.h"
-
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -33,13 +31,6 @@ Span SpanOf(Period period, const QDate &today, const QDate &first, const QDate &
     }
     const auto [low, high] = std::minmax(first, last);
     return {midnight(low), midnight(high.addDays(1))};
-}
-
-std::optional<int> Share::percent() const
-{
-    if (count == 0)
-        return std::nullopt;
-    return right * 100 / count;
 }
 
 std::vector<Row> Rows(const std::vector<ChildHour> &hours, const QDate &today)
@@ -75,7 +66,7 @@ std::vector<Row> Rows(const std::vector<ChildHour> &hours, const QDate &today)
 void Sort(std::vector<Row> &rows, Column column, bool ascending)
 {
     // A missing share sorts below every share.
-    auto share = [](const Share &s) { return s.percent().value_or(-1); };
+    auto share = [](const Share &s) { return s.count ? s.percentRight() : -1; };
     auto key = [&](const Row &r) {
         switch (column) {
         case Column::Name:
@@ -107,11 +98,11 @@ void Sort(std::vector<Row> &rows, Column column, bool ascending)
     });
 }
 
-std::vector<Diagnosis::Pattern> MistakesOf(const std::vector<Attempt> &attempts)
+std::vector<Diagnosis::Pattern> MistakesOf(std::vector<Attempt> attempts, const QDate &today)
 {
     std::vector<Diagnosis::Pattern> named;
-    for (const Diagnosis::Summary::Named &n : Diagnosis::OfRun(Formatter::Models(attempts)).named)
-        named.push_back(n.pattern);
+    for (const History::Mistake &m : History::Of(std::move(attempts), today).mistakes)
+        named.push_back(m.pattern);
     return named;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "diagnosis/diagnosis.h"
+#include "record/history.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -36,11 +37,7 @@ Span SpanOf(Period period, const QDate &today, const QDate &first = {}, const QD
 // The first day of the school year that holds `day`.
 QDate SchoolYearStart(const QDate &day);
 
-struct Share {
-    int count = 0, right = 0;
-    // Whole percent, or none without exercises.
-    std::optional<int> percent() const;
-};
+using Share = History::Share;
 
 struct Row {
     QString key, name;
@@ -64,6 +61,6 @@ constexpr int Columns = 7;
 void Sort(std::vector<Row> &rows, Column column, bool ascending);
 
 // What to practise, as the history names it, for a child's attempts.
-std::vector<Diagnosis::Pattern> MistakesOf(const std::vector<Attempt> &attempts);
+std::vector<Diagnosis::Pattern> MistakesOf(std::vector<Attempt> attempts, const QDate &today);
 
 } // namespace Classroom

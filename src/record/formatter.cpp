@@ -116,9 +116,14 @@ std::vector<Worked> Formatter::Models(const std::vector<Attempt> &attempts)
 
 // ---------------------------------------------------------------- a child's history
 
-QString Formatter::fill(const QString &word, const QString &value)
+QString Formatter::fill(const QString &word, const QString &value) { return fill(word, QStringList{value}); }
+
+QString Formatter::fill(const QString &word, const QStringList &values)
 {
-    return word.contains(QStringLiteral("%1")) ? QString(word).replace(QStringLiteral("%1"), value) : word;
+    QString filled = word;
+    for (int i = int(values.size()); i >= 1; --i) // %10 before %1
+        filled.replace(QLatin1Char('%') + QString::number(i), values[i - 1]);
+    return filled;
 }
 
 QString Formatter::Day(const QDate &d) const { return words.locale.toString(d, words.dayFormat); }

@@ -114,6 +114,8 @@ public:
 
     // A word with "%1" filled in (a word a teacher wrote without "%1" is left as it is).
     static QString fill(const QString &word, const QString &value);
+    // The same with "%1", "%2", ... for each value in turn.
+    static QString fill(const QString &word, const QStringList &values);
 
     // Prints lines on a printer's pages: the first as a heading, and those
     // `emphasised` says, in bold; long lines wrapped, pages numbered.

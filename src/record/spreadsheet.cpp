@@ -141,7 +141,7 @@ QStringList Spreadsheet::ExerciseFields(const Attempt &a) const
 
 QStringList Spreadsheet::ChildFields(const Classroom::Row &row) const
 {
-    auto percent = [](const Classroom::Share &s) { return s.percent() ? num(*s.percent()) : QString(); };
+    auto percent = [](const Classroom::Share &s) { return s.count ? num(s.percentRight()) : QString(); };
     return {row.name,
             num(row.days),
             num(row.exercises),

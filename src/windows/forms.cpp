@@ -8,6 +8,8 @@
 #include "windows/presentation/form4.h"
 #include "windows/results/form5.h"
 #include "windows/results/historywindow.h"
+#include "windows/class/classwindow.h"
+#include "storage/teacherpin.h"
 
 Forms &forms()
 {
@@ -38,6 +40,46 @@ Form4 *Forms::form4() { return get(f4_); }
 Form5 *Forms::form5() { return get(f5_); }
 HistoryWindow *Forms::history() { return get(history_); }
 
+ClassWindow *Forms::classWindow() const { return class_.data(); }
+
+void Forms::setStorage(Storage *storage)
+{
+    storage_ = storage;
+    pin_.reset();
+}
+
+TeacherPin *Forms::pin()
+{
+    if (!pin_ && storage_)
+        pin_ = std::make_unique<TeacherPin>(*storage_);
+    return pin_.get();
+}
+
+void Forms::openClass(QWidget *over)
+{
+    if (class_) {
+        class_->raise();
+        class_->activateWindow();
+        return;
+    }
+    if (!ClassWindow::Admit(storage_, pin(), over))
+        return;
+    class_ = new ClassWindow(*storage_);
+    QObject::connect(class_, &ClassWindow::historyWanted, class_, [this](const QString &name) {
+        HistoryWindow *h = history();
+        h->ShowChild(name);
+        h->Show();
+    });
+    // A history shown before an import or a deletion is not shown any more.
+    QObject::connect(class_, &ClassWindow::historyChanged, class_, [this] {
+        if (history_)
+            history_->hide();
+    });
+    class_->show();
+    class_->raise();
+    class_->activateWindow();
+}
+
 Form *Forms::mainWindow() { return form1(); }
 Form *Forms::resultsWindow() { return form5(); }
 const FileList &Forms::backgrounds() { return *form1()->File1; }
@@ -48,6 +90,7 @@ void Forms::unloadAll()
     delete f3_.data();
     delete f4_.data();
     delete history_.data();
+    delete class_.data();
     delete f5_.data();
     delete f1_.data();
 }

@@ -4,6 +4,7 @@
 #include "record/record.h"
 
 #include <QPointer>
+#include <memory>
 
 class FileList;
 class Form;
@@ -13,7 +14,9 @@ class Form3;
 class Form4;
 class Form5;
 class HistoryWindow;
+class ClassWindow;
 class Storage;
+class TeacherPin;
 
 class Forms
 {
@@ -24,6 +27,13 @@ public:
     Form4 *form4();
     Form5 *form5();
     HistoryWindow *history();
+    // The teacher's class window over `over`, once the PIN is right: one at a
+    // time; its rows open the history window.
+    void openClass(QWidget *over);
+    ClassWindow *classWindow() const;
+    // The teacher's PIN on the history of this computer (wrong tries count over
+    // the run); none without a history.
+    TeacherPin *pin();
 
     // The main window and the results window as plain windows, and the main
     // window's list of backgrounds: what the shared commands need of them.
@@ -46,7 +56,7 @@ public:
     Record &record() { return record_; }
     // The history on disk, if the program keeps one (main() gives it; tests may).
     Storage *storage() const { return storage_; }
-    void setStorage(Storage *storage) { storage_ = storage; }
+    void setStorage(Storage *storage);
 
 private:
     template <class F> F *get(QPointer<F> &slot);
@@ -58,6 +68,8 @@ private:
     QPointer<Form4> f4_;
     QPointer<Form5> f5_;
     QPointer<HistoryWindow> history_;
+    QPointer<ClassWindow> class_;
+    std::unique_ptr<TeacherPin> pin_;
 };
 
 Forms &forms();

@@ -6,6 +6,8 @@
 #include "windows/column/form1.h"
 #include "windows/forms.h"
 
+#include <QAction>
+
 const char *const ContactText = "equipo de Cuentas, cuentas@example.org";
 
 namespace {
@@ -21,6 +23,8 @@ FormLayout design()
              .font = {"Arial", 18, true}},
             {.name = "Text1", .kind = Kind::TextBox, .rect = {2400, 5280, 4575, 720}, .font = {"Arial", 27.75, false}},
             {.name = "Label1", .kind = Kind::Label, .caption = "Nombre", .rect = {120, 5400, 2175, 375}, .font = {"Arial", 18, true}},
+            // The teacher's door to the class, low on the left, out of the child's way.
+            {.name = "Command2", .caption = "Profesorado", .rect = {120, 6330, 2175, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
             {.name = "Image1", .kind = Kind::Image, .rect = {120, 120, 6855, 4980}, .picture = ":/pictures/card.png",
              .accessibleName = "Cuentas 2.2"},
         },
@@ -35,13 +39,21 @@ Form4::Form4() : Form(design())
     Text1 = control<TextBox>("Text1");
     Label1 = control<Label>("Label1");
     Image1 = control<Image>("Image1");
+    Command2 = control<CommandButton>("Command2");
     Text1->setAccessibleName(Label1->Caption());
     onClick(Command1, &Form4::Command1_Click);
+    onClick(Command2, &Form4::Command2_Click);
+    // Ctrl+P opens the class too, wherever the focus is.
+    TeacherAction = new QAction(Command2->Caption(), this);
+    TeacherAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    TeacherAction->setShortcutContext(Qt::WindowShortcut);
+    connect(TeacherAction, &QAction::triggered, Command2, &QAbstractButton::click);
+    addAction(TeacherAction);
     onEnter(Text1, &Form4::Command1_Click);
     // The presentation window makes no sound: the sound device loads in the
     // background while the child types a name, ready for the main window.
     connect(Text1, &QLineEdit::textEdited, this, [] { Sound::warmUp(); });
-    setFocusOrder({Text1, Command1});
+    setFocusOrder({Text1, Command1, Command2});
     Text1->setFocus();
 }
 
@@ -60,8 +72,15 @@ std::vector<Language::Line> Form4::texts()
         {1, [this](const QString &s) { Text1->setAccessibleName(s); }},
         {2, caption(Command1)},
         {3, into(NamePrompt)}, // what the button asks when no name was typed
+        {4, [this](const QString &s) {
+             Command2->setCaption(s);
+             TeacherAction->setText(s);
+         }},
     };
 }
+
+// The teacher's class, once the PIN is right.
+void Form4::Command2_Click() { forms().openClass(this); }
 
 void Form4::Command1_Click()
 {

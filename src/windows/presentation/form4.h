@@ -14,15 +14,18 @@ public:
     Form4();
     void Form_Load() override;
     void Command1_Click();
+    void Command2_Click(); // the teacher's class
 
     // Controls, and the role each plays.
     CommandButton *Command1; // accept the name ("ACEPTAR"); asks for a name when none is typed
     TextBox *Text1;          // the child's name
     Label *Label1;           // the prompt beside the name ("Nombre")
     Image *Image1;           // the title card
+    CommandButton *Command2; // the teacher's class ("Profesorado", Ctrl+P), behind the PIN
 
     QString NamePrompt; // what Command1 says when no name was typed
 
 private:
     std::vector<Language::Line> texts();
+    class QAction *TeacherAction = nullptr;
 };

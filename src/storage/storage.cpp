@@ -33,8 +33,15 @@ const std::vector<std::vector<QString>> Migrations = {
         QStringLiteral("CREATE INDEX attempt_by_child ON attempt (child, ended)"),
         QStringLiteral("CREATE TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
     },
+    // 1 → 2: each child's attempts counted per hour, for the class window.
+    {
+        QStringLiteral("CREATE TABLE tally (child TEXT NOT NULL REFERENCES child (key), hour TEXT NOT NULL, attempts INTEGER NOT NULL,"
+                       " correct INTEGER NOT NULL, PRIMARY KEY (child, hour))"),
+        QStringLiteral("INSERT INTO tally (child, hour, attempts, correct)"
+                       " SELECT child, substr(ended, 1, 13), COUNT(*), SUM(correct) FROM attempt GROUP BY child, substr(ended, 1, 13)"),
+    },
 };
-static_assert(Storage::Version == 1, "a new version needs its migration in Migrations");
+static_assert(Storage::Version == 2, "a new version needs its migration in Migrations");
 
 // SQLite's primary result codes, as Qt's driver reports them.
 enum SqliteCode { Perm = 3, Busy = 5, Locked = 6, ReadOnly = 8, IoError = 10, Corrupt = 11, Full = 13, CantOpen = 14, NotADatabase = 26 };
@@ -366,7 +373,14 @@ void Storage::writePending()
                                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"),
                                   {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), childKey(a.child),
                                    timeText(a.ended), int(a.kind), a.a, a.b, int(a.oneDigit), cellsText(a.cells), int(a.right), int(a.race)});
-            return run(child) && run(row);
+            if (!run(child) || !run(row))
+                return false;
+            if (row.numRowsAffected() == 0) // there already
+                return true;
+            QSqlQuery tally = query(QStringLiteral("INSERT INTO tally (child, hour, attempts, correct) VALUES (?, ?, 1, ?) ON CONFLICT (child, hour)"
+                                                   " DO UPDATE SET attempts = tally.attempts + 1, correct = tally.correct + excluded.correct"),
+                                    {childKey(a.child), timeText(a.ended).left(13), int(a.right)});
+            return run(tally);
         });
         if (!written)
             return setTrouble(troubleOf(error_));
@@ -512,11 +526,18 @@ std::vector<ChildHour> Storage::hours(const QDateTime &from, const QDateTime &to
     QHash<QString, QString> names;
     for (const Child &c : children())
         names.insert(c.key, c.name);
+    // The hour is the first 13 characters of a time: "2026-12-07T10".
+    QString sql = QStringLiteral("SELECT child, hour, attempts, correct FROM tally WHERE 1 = 1");
     QVariantList values;
-    // The hour is the first 13 characters of the time: "2026-12-07T10".
-    QSqlQuery q = query(QStringLiteral("SELECT t.child, substr(t.ended, 1, 13), COUNT(*), SUM(t.correct) FROM attempt t WHERE 1 = 1") +
-                            between(from, to, values) + QStringLiteral(" GROUP BY t.child, substr(t.ended, 1, 13)"),
-                        values);
+    if (from.isValid()) {
+        sql += QStringLiteral(" AND hour >= ?");
+        values << timeText(from).left(13);
+    }
+    if (to.isValid()) {
+        sql += QStringLiteral(" AND hour < ?");
+        values << timeText(to).left(13);
+    }
+    QSqlQuery q = query(sql, values);
     if (!run(q))
         return all;
     while (q.next()) {
@@ -589,6 +610,9 @@ std::optional<Storage::Merged> Storage::merge(const std::vector<Attempt> &attemp
             }
         }
         m.children = int(touched.size());
+        for (const QString &key : touched)
+            if (!recount(key))
+                return false;
         return true;
     });
     cache(2000); // SQLite's default
@@ -596,6 +620,16 @@ std::optional<Storage::Merged> Storage::merge(const std::vector<Attempt> &attemp
         return std::nullopt;
     return m;
 }
+
+namespace {
+// The tally made again from the attempts (those the condition takes).
+QString tallyFrom(const QString &condition)
+{
+    return QStringLiteral("INSERT INTO tally (child, hour, attempts, correct) SELECT child, substr(ended, 1, 13), COUNT(*), SUM(correct)"
+                          " FROM attempt WHERE %1 GROUP BY child, substr(ended, 1, 13)")
+        .arg(condition);
+}
+} // namespace
 
 bool Storage::deleted(const std::vector<std::pair<QString, QVariantList>> &statements)
 {
@@ -621,13 +655,24 @@ bool Storage::deleted(const std::vector<std::pair<QString, QVariantList>> &state
 bool Storage::forget(const QString &name)
 {
     const QString key = childKey(name);
-    return deleted({{QStringLiteral("DELETE FROM attempt WHERE child = ?"), {key}}, {QStringLiteral("DELETE FROM child WHERE key = ?"), {key}}});
+    return deleted({{QStringLiteral("DELETE FROM tally WHERE child = ?"), {key}},
+                    {QStringLiteral("DELETE FROM attempt WHERE child = ?"), {key}},
+                    {QStringLiteral("DELETE FROM child WHERE key = ?"), {key}}});
 }
 
 bool Storage::forgetBefore(const QDateTime &time)
 {
     return deleted({{QStringLiteral("DELETE FROM attempt WHERE ended < ?"), {timeText(time)}},
+                    {QStringLiteral("DELETE FROM tally"), {}},
+                    {tallyFrom(QStringLiteral("1 = 1")), {}},
                     {QStringLiteral("DELETE FROM child WHERE NOT EXISTS (SELECT 1 FROM attempt t WHERE t.child = child.key)"), {}}});
+}
+
+bool Storage::recount(const QString &key)
+{
+    QSqlQuery gone = query(QStringLiteral("DELETE FROM tally WHERE child = ?"), {key});
+    QSqlQuery counted = query(tallyFrom(QStringLiteral("child = ?")), {key});
+    return run(gone) && run(counted);
 }
 
 namespace {

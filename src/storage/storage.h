@@ -5,7 +5,7 @@
 // server can later take the same tables (only the connection's set-up, the
 // PRAGMAs, is SQLite's own).
 //
-// The tables (version 1, kept in PRAGMA user_version):
+// The tables (version 2, kept in PRAGMA user_version):
 //
 //   child    one row per child: a child is a name, trimmed, with case and
 //            accents ignored ("Lucía", "lucia " and "LUCIA" are one child)
@@ -28,6 +28,15 @@
 //     correct    SMALLINT NOT NULL   0 or 1: the verdict
 //     race       SMALLINT NOT NULL   0 or 1
 //   index attempt_by_child (child, ended)
+//
+//   tally    each child's attempts per hour of UTC, kept with every attempt
+//            written (version 2), so that the class window counts a class's
+//            school year at once
+//     child      TEXT NOT NULL       child.key
+//     hour       TEXT NOT NULL       the first 13 characters of attempt.ended ("2026-12-07T10")
+//     attempts   INTEGER NOT NULL    how many attempts ended in that hour
+//     correct    INTEGER NOT NULL    how many of them right
+//   primary key (child, hour)
 //
 //   setting  this computer's settings (the teacher's PIN hash and salt,
 //            whether the history is kept, the chosen language, ...)
@@ -76,7 +85,7 @@ public:
     };
 
     // The version of the tables this program writes.
-    static constexpr int Version = 1;
+    static constexpr int Version = 2;
 
     // A history in this file (not opened yet); the driver is Qt's SQLite one
     // unless a test names another.
@@ -194,6 +203,8 @@ private:
     // Hands each row of a query of attempt columns to `take` as an attempt; rows that are no attempt of ours are passed over.
     bool readAttempts(QSqlQuery &q, const std::function<void(Attempt &&)> &take) const;
     int number(const QString &sql, const QVariantList &values = {}) const;
+    // The tally of one child made again from its attempts.
+    bool recount(const QString &key);
     // Deletes, then compacts the file.
     bool deleted(const std::vector<std::pair<QString, QVariantList>> &statements);
 

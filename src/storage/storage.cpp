@@ -159,7 +159,7 @@ QString Storage::defaultFile()
 
 bool Storage::switchedOn()
 {
-    const QSettings system(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("Cuentas"), QStringLiteral("Cuentas"));
+    const QSettings system(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Cuentas"), QStringLiteral("Cuentas"));
     const QString keep = system.value(QStringLiteral("Historial/Guardar")).toString().trimmed().toLower();
     return !QStringList{"no", "false", "0", "off", "falso"}.contains(keep);
 }
@@ -177,8 +177,6 @@ QString Storage::childKey(const QString &name)
 
 QSqlDatabase Storage::db() const { return QSqlDatabase::database(connection_, false); }
 
-bool Storage::isOpen() const { return trouble_ == Trouble::None && QSqlDatabase::contains(connection_) && db().isOpen(); }
-
 void Storage::setTrouble(Trouble t)
 {
     if (trouble_ == t)
@@ -190,9 +188,12 @@ void Storage::setTrouble(Trouble t)
 bool Storage::open()
 {
     const Trouble t = opened();
+    ready_ = t == Trouble::None;
+    if (!ready_)
+        close(); // the file is left as it is
     trouble_ = Trouble(-1); // so that the listeners hear it, whatever it was
     setTrouble(t);
-    return t == Trouble::None;
+    return ready_;
 }
 
 Storage::Trouble Storage::opened()
@@ -325,7 +326,7 @@ bool Storage::transaction(const std::function<bool()> &work)
 
 bool Storage::add(const Attempt &attempt)
 {
-    if (!QSqlDatabase::contains(connection_) || !db().isOpen())
+    if (!ready_)
         return false;
     pending_.push_back(attempt);
     writePending();
@@ -334,14 +335,15 @@ bool Storage::add(const Attempt &attempt)
 
 void Storage::writePending()
 {
+    auto text = [](const QString &s) { return s.isNull() ? QStringLiteral("") : s; }; // never NULL
     while (!pending_.empty()) {
         const Attempt &a = pending_.front();
         const bool written = transaction([&] {
             QSqlQuery child = query(QStringLiteral("INSERT INTO child (key, name) VALUES (?, ?) ON CONFLICT (key) DO NOTHING"),
-                                    {childKey(a.child), a.child.simplified()});
+                                    {text(childKey(a.child)), text(a.child.simplified())});
             QSqlQuery row = query(QStringLiteral("INSERT INTO attempt (id, exercise, child, ended, kind, a, b, one_digit, cells, correct, race)"
                                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"),
-                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), childKey(a.child),
+                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), text(childKey(a.child)),
                                    timeText(a.ended), int(a.kind), a.a, a.b, int(a.oneDigit), cellsText(a.cells), int(a.right), int(a.race)});
             return run(child) && run(row);
         });
@@ -363,6 +365,8 @@ void Storage::keep(const Record &record)
 
 std::optional<Storage::Child> Storage::child(const QString &name) const
 {
+    if (!ready_)
+        return std::nullopt;
     QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child WHERE key = ?"), {childKey(name)});
     if (!run(q) || !q.next())
         return std::nullopt;
@@ -372,6 +376,8 @@ std::optional<Storage::Child> Storage::child(const QString &name) const
 std::vector<Storage::Child> Storage::children() const
 {
     std::vector<Child> all;
+    if (!ready_)
+        return all;
     QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child ORDER BY key"));
     if (run(q))
         while (q.next())
@@ -382,9 +388,11 @@ std::vector<Storage::Child> Storage::children() const
 std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &from, const QDateTime &to) const
 {
     std::vector<Attempt> all;
+    if (!ready_)
+        return all;
     QString sql = QStringLiteral("SELECT t.id, t.exercise, c.name, t.ended, t.kind, t.a, t.b, t.one_digit, t.cells, t.correct, t.race"
                                  " FROM attempt t JOIN child c ON c.key = t.child WHERE t.child = ?");
-    QVariantList values{childKey(name)};
+    QVariantList values{childKey(name).isNull() ? QStringLiteral("") : childKey(name)};
     if (from.isValid()) {
         sql += QStringLiteral(" AND t.ended >= ?");
         values << timeText(from);
@@ -421,12 +429,16 @@ std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &fro
 
 int Storage::count() const
 {
+    if (!ready_)
+        return 0;
     QSqlQuery q = query(QStringLiteral("SELECT COUNT(*) FROM attempt"));
     return run(q) && q.next() ? q.value(0).toInt() : 0;
 }
 
 std::optional<QString> Storage::setting(const QString &name) const
 {
+    if (!ready_)
+        return std::nullopt;
     QSqlQuery q = query(QStringLiteral("SELECT value FROM setting WHERE name = ?"), {name});
     if (!run(q) || !q.next())
         return std::nullopt;
@@ -435,7 +447,7 @@ std::optional<QString> Storage::setting(const QString &name) const
 
 bool Storage::setSetting(const QString &name, const QString &value)
 {
-    return transaction([&] {
+    return ready_ && transaction([&] {
         QSqlQuery q = query(QStringLiteral("INSERT INTO setting (name, value) VALUES (?, ?) ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
                             {name, value});
         return run(q);
@@ -444,6 +456,8 @@ bool Storage::setSetting(const QString &name, const QString &value)
 
 QString Storage::integrity() const
 {
+    if (!ready_)
+        return QString();
     QSqlQuery q = query(QStringLiteral("PRAGMA integrity_check"));
     return run(q) && q.next() ? q.value(0).toString() : error_.text();
 }

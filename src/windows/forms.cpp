@@ -8,6 +8,7 @@
 #include "windows/presentation/form4.h"
 #include "windows/results/form5.h"
 #include "windows/results/historywindow.h"
+#include "storage/storage.h"
 
 Forms &forms()
 {
@@ -37,6 +38,18 @@ Form3 *Forms::form3() { return get(f3_); }
 Form4 *Forms::form4() { return get(f4_); }
 Form5 *Forms::form5() { return get(f5_); }
 HistoryWindow *Forms::history() { return get(history_); }
+
+void Forms::keepHistory(Storage *storage)
+{
+    storage_ = storage;
+    QObject::connect(
+        form4(), &Form::painted, storage,
+        [this, storage] {
+            storage->open();
+            storage->keep(record_);
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+}
 
 Form *Forms::mainWindow() { return form1(); }
 Form *Forms::resultsWindow() { return form5(); }

@@ -154,7 +154,8 @@ Storage::~Storage() { close(); }
 
 QString Storage::defaultFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/cuentas.sqlite");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/cuentas.sqlite");
 }
 
 bool Storage::switchedOn()
@@ -203,6 +204,8 @@ Storage::Trouble Storage::opened()
     if (!QSqlDatabase::isDriverAvailable(driver_))
         return Trouble::NoDriver;
     const QFileInfo info(file_);
+    if (file_.isEmpty() || info.isRelative()) // no data folder for this user: never beside the program
+        return Trouble::NotWritable;
     if (info.isDir())
         return Trouble::Folder;
     if (!QDir().mkpath(info.path()) || !QFileInfo(info.path()).isWritable() || (info.exists() && !info.isWritable()))

@@ -184,7 +184,7 @@ private slots:
         QTest::addColumn<bool>("setAside");
         QTest::addColumn<QString>("line");
         using T = Storage::Trouble;
-        const QString aside = "El historial estaba dañado o no era de Cuentas: se ha guardado aparte como ";
+        const QString aside = "El historial estaba dañado o no era de Cuentas: se ha guardado aparte, en su misma carpeta, como cuentas-apartado-";
         const QString notKept = "Estos ejercicios no se guardan en el historial: ";
         QTest::newRow("truncated") << int(T::None) << true << aside;
         QTest::newRow("random bytes") << int(T::None) << true << aside;

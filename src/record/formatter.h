@@ -70,7 +70,7 @@ struct Words {
                                     "lo escribió una versión más nueva de Cuentas",
                                     "otro programa lo tiene ocupado",
                                     "el archivo está dañado y no se puede apartar: %1"};
-    QString setAside = "El historial estaba dañado o no era de Cuentas: se ha guardado aparte como %1 y se empieza uno nuevo.";
+    QString setAside = "El historial estaba dañado o no era de Cuentas: se ha guardado aparte, en su misma carpeta, como %1, y se empieza uno nuevo.";
 
     // Reads the words of the results line from the exercise windows' language files.
     void loadLineWords();

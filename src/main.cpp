@@ -13,18 +13,8 @@ int main(int argc, char *argv[])
         return *status;
     QApplication app(argc, argv);
     PrepareApplication();
-    // The history of every child: opened once the first window is on screen,
-    // then every finished exercise of the record is written at once.
-    Storage history;
-    forms().setStorage(&history);
-    Form4 *first = forms().form4();
-    QObject::connect(
-        first, &Form::painted, &history,
-        [&history] {
-            history.open();
-            history.keep(forms().record());
-        },
-        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
-    first->Show();
+    Storage history; // every child's exercises, in the user's data folder
+    forms().keepHistory(&history);
+    forms().form4()->Show();
     return app.exec();
 }

@@ -106,6 +106,7 @@ void resetProgram()
 {
     forms().unloadAll();
     forms().record().clear();
+    forms().setStorage(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Module1::reset();
     Sound::requests().clear();
@@ -224,6 +225,16 @@ void tourEveryWindow()
         bringDown(d);
     click(d->Command9);
     forms().form5()->Command1_Click();
+}
+
+void answerColumn(Form1 *f, Op op, int a, int b, const QString &unitsFirst)
+{
+    click(f->Command1[int(op)]);
+    f->ShowExercise(Exercise::Of(op, a, b));
+    f->Command3[0]->setFocus();
+    keys(f, unitsFirst.left(unitsFirst.size() - 1));
+    f->Command3[unitsFirst.size() - 1]->setFocus();
+    keys(f, unitsFirst.right(1) + "r"); // Enter checks
 }
 
 void bringDown(Form2 *d)

@@ -9,6 +9,7 @@
 #include "app/module1.h"
 #include "app/random.h"
 #include "app/sound.h"
+#include "exercises/exercise.h"
 #include "record/record.h"
 #include "ui/form.h"
 
@@ -84,6 +85,9 @@ Form1 *loadMainWindow(const QString &player = QStringLiteral("Ana"));
 // answer, the backgrounds and the results, a long multiplication checked empty,
 // a long division brought down to Fin, and the teacher's copy. Four lines.
 void tourEveryWindow();
+// In the main window: the operation's button, then this exercise, answered by
+// keys from the units (written into empty boxes) and checked with Enter.
+void answerColumn(Form1 *f, Op op, int a, int b, const QString &unitsFirst);
 // Clicks the arrow that brings the division's next digit down.
 void bringDown(Form2 *d);
 // Hands the record of the run a finished exercise, as an exercise window does:

@@ -167,14 +167,7 @@ private slots:
         // first mended and checked again), a sum with one slip, and a right sum.
         Form1 *f = loadMainWindow();
         Module1::RunStarted = Lunes;
-        auto answer = [&](Op op, int a, int b, const QString &unitsFirst) {
-            click(f->Command1[int(op)]);
-            f->ShowExercise(Exercise::Of(op, a, b));
-            f->Command3[0]->setFocus();
-            keys(f, unitsFirst.left(unitsFirst.size() - 1));
-            f->Command3[unitsFirst.size() - 1]->setFocus();
-            keys(f, unitsFirst.right(1) + "r"); // Enter checks
-        };
+        auto answer = [&](Op op, int a, int b, const QString &unitsFirst) { answerColumn(f, op, a, b, unitsFirst); };
         answer(Op::Subtraction, 52, 18, "64");
         f->Command3[0]->setFocus();
         keys(f, "43r"); // mended: the same exercise, a second line

@@ -123,16 +123,20 @@ int main(int argc, char **argv)
     forms().setStorage(&storage);
     std::vector<double> opens;
     for (int run = 0; run < 9; ++run) {
-        HistoryWindow *h = forms().history();
-        bool drawn = false;
-        QObject::connect(h, &Form::painted, [&drawn] { drawn = true; });
         QElapsedTimer t;
         t.start();
+        HistoryWindow *h = forms().history();
+        const double made = t.nsecsElapsed() / 1e6;
+        bool drawn = false;
+        QObject::connect(h, &Form::painted, [&drawn] { drawn = true; });
         h->ShowChild(QStringLiteral("ana"));
+        const double worked = t.nsecsElapsed() / 1e6;
         h->Show();
         while (!drawn)
             app.processEvents(QEventLoop::WaitForMoreEvents);
         opens.push_back(t.nsecsElapsed() / 1e6);
+        if (std::getenv("PHASES"))
+            std::printf("  window made %.1f ms, history read and worked out %.1f ms, drawn %.1f ms\n", made, worked - made, opens.back() - worked);
         if (run == 0)
             std::printf("the history: %d exercises on %zu days, %zu mistakes named\n", h->Shown().exercises, h->Shown().days.size(),
                         h->Shown().mistakes.size());

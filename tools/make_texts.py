@@ -109,7 +109,9 @@ FILES = {
         "lo escribió una versión más nueva de Cuentas",
         "otro programa lo tiene ocupado",
         "el archivo está dañado y no se puede apartar: %1",
-        "El historial estaba dañado o no era de Cuentas: se ha guardado aparte como %1 y se empieza uno nuevo.",
+        "El historial estaba dañado o no era de Cuentas: se ha guardado aparte, en su misma carpeta, como %1, y se empieza uno nuevo.",
+        # the history window, the heading of the column of kinds
+        "Ejercicios",
     ],
     "paralistos.txt": ["NO"],
 }

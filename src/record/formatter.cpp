@@ -37,6 +37,7 @@ std::vector<Language::Line> Words::resultsTable()
     for (QString &w : troubles)
         t.push_back({n++, into(w)});
     t.push_back({n++, into(setAside)});
+    t.push_back({n++, into(kindHeading)});
     return t;
 }
 

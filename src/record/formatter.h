@@ -54,7 +54,7 @@ struct Words {
     QString lastDays = "Los últimos %1 días con ejercicios";
     QString chartNote = "Gráfico de barras de cada día: abajo lo que salió bien, arriba y rayado lo que salió mal. La tabla de al lado tiene los mismos números.";
     QString day = "Día", rightHeading = "Bien", wrongHeading = "Mal";
-    QString byKind = "Por tipo de ejercicio", thisWeek = "Esta semana", before = "Antes";
+    QString byKind = "Por tipo de ejercicio", kindHeading = "Ejercicios", thisWeek = "Esta semana", before = "Antes";
     QString exercise = "ejercicio", exercises = "ejercicios", none = "ninguno";
     QString lastTime = "la última vez el %1";
     QString dayFormat = "dddd d 'de' MMMM", shortDay = "d/M"; // days, as QLocale writes them
@@ -70,7 +70,7 @@ struct Words {
                                     "lo escribió una versión más nueva de Cuentas",
                                     "otro programa lo tiene ocupado",
                                     "el archivo está dañado y no se puede apartar: %1"};
-    QString setAside = "El historial estaba dañado o no era de Cuentas: se ha guardado aparte como %1 y se empieza uno nuevo.";
+    QString setAside = "El historial estaba dañado o no era de Cuentas: se ha guardado aparte, en su misma carpeta, como %1, y se empieza uno nuevo.";
 
     // Reads the words of the results line from the exercise windows' language files.
     void loadLineWords();

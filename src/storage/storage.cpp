@@ -179,12 +179,13 @@ Storage::~Storage() { close(); }
 
 QString Storage::defaultFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/cuentas.sqlite");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/cuentas.sqlite");
 }
 
 bool Storage::switchedOn()
 {
-    const QSettings system(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("Cuentas"), QStringLiteral("Cuentas"));
+    const QSettings system(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Cuentas"), QStringLiteral("Cuentas"));
     const QString keep = system.value(QStringLiteral("Historial/Guardar")).toString().trimmed().toLower();
     return !QStringList{"no", "false", "0", "off", "falso"}.contains(keep);
 }
@@ -207,8 +208,6 @@ QDateTime Storage::timeFromText(const QString &text) { return timeOf(text); }
 
 QSqlDatabase Storage::db() const { return QSqlDatabase::database(connection_, false); }
 
-bool Storage::isOpen() const { return trouble_ == Trouble::None && QSqlDatabase::contains(connection_) && db().isOpen(); }
-
 void Storage::setTrouble(Trouble t)
 {
     if (trouble_ == t)
@@ -220,9 +219,12 @@ void Storage::setTrouble(Trouble t)
 bool Storage::open()
 {
     const Trouble t = opened();
+    ready_ = t == Trouble::None;
+    if (!ready_)
+        close(); // the file is left as it is
     trouble_ = Trouble(-1); // so that the listeners hear it, whatever it was
     setTrouble(t);
-    return t == Trouble::None;
+    return ready_;
 }
 
 Storage::Trouble Storage::opened()
@@ -232,6 +234,8 @@ Storage::Trouble Storage::opened()
     if (!QSqlDatabase::isDriverAvailable(driver_))
         return Trouble::NoDriver;
     const QFileInfo info(file_);
+    if (file_.isEmpty() || info.isRelative()) // no data folder for this user: never beside the program
+        return Trouble::NotWritable;
     if (info.isDir())
         return Trouble::Folder;
     if (!QDir().mkpath(info.path()) || !QFileInfo(info.path()).isWritable() || (info.exists() && !info.isWritable()))
@@ -355,7 +359,7 @@ bool Storage::transaction(const std::function<bool()> &work)
 
 bool Storage::add(const Attempt &attempt)
 {
-    if (!QSqlDatabase::contains(connection_) || !db().isOpen())
+    if (!ready_)
         return false;
     pending_.push_back(attempt);
     writePending();
@@ -364,14 +368,15 @@ bool Storage::add(const Attempt &attempt)
 
 void Storage::writePending()
 {
+    auto text = [](const QString &s) { return s.isNull() ? QStringLiteral("") : s; }; // never NULL
     while (!pending_.empty()) {
         const Attempt &a = pending_.front();
         const bool written = transaction([&] {
             QSqlQuery child = query(QStringLiteral("INSERT INTO child (key, name) VALUES (?, ?) ON CONFLICT (key) DO NOTHING"),
-                                    {childKey(a.child), a.child.simplified()});
+                                    {text(childKey(a.child)), text(a.child.simplified())});
             QSqlQuery row = query(QStringLiteral("INSERT INTO attempt (id, exercise, child, ended, kind, a, b, one_digit, cells, correct, race)"
                                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"),
-                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), childKey(a.child),
+                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), text(childKey(a.child)),
                                    timeText(a.ended), int(a.kind), a.a, a.b, int(a.oneDigit), cellsText(a.cells), int(a.right), int(a.race)});
             if (!run(child) || !run(row))
                 return false;
@@ -379,7 +384,7 @@ void Storage::writePending()
                 return true;
             QSqlQuery tally = query(QStringLiteral("INSERT INTO tally (child, hour, attempts, correct) VALUES (?, ?, 1, ?) ON CONFLICT (child, hour)"
                                                    " DO UPDATE SET attempts = tally.attempts + 1, correct = tally.correct + excluded.correct"),
-                                    {childKey(a.child), timeText(a.ended).left(13), int(a.right)});
+                                    {text(childKey(a.child)), timeText(a.ended).left(13), int(a.right)});
             return run(tally);
         });
         if (!written)
@@ -404,6 +409,8 @@ void Storage::keep(const Record &record)
 
 std::optional<Storage::Child> Storage::child(const QString &name) const
 {
+    if (!ready_)
+        return std::nullopt;
     QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child WHERE key = ?"), {childKey(name)});
     if (!run(q) || !q.next())
         return std::nullopt;
@@ -413,6 +420,8 @@ std::optional<Storage::Child> Storage::child(const QString &name) const
 std::vector<Storage::Child> Storage::children() const
 {
     std::vector<Child> all;
+    if (!ready_)
+        return all;
     QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child ORDER BY key"));
     if (run(q))
         while (q.next())
@@ -425,6 +434,13 @@ namespace {
 // The columns of an attempt, as readAttempts() takes them.
 const QString AttemptColumns = QStringLiteral("SELECT t.id, t.exercise, c.name, t.ended, t.kind, t.a, t.b, t.one_digit, t.cells, t.correct, t.race"
                                               " FROM attempt t JOIN child c ON c.key = t.child");
+
+// A child's key as a value bound to a statement: never NULL, which no key equals.
+QString boundKey(const QString &name)
+{
+    const QString key = Storage::childKey(name);
+    return key.isNull() ? QStringLiteral("") : key;
+}
 
 // " AND t.ended >= ? AND t.ended < ?" for the bounds that are valid, their values added.
 QString between(const QDateTime &from, const QDateTime &to, QVariantList &values)
@@ -446,7 +462,9 @@ QString between(const QDateTime &from, const QDateTime &to, QVariantList &values
 std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &from, const QDateTime &to) const
 {
     std::vector<Attempt> all;
-    QVariantList values{childKey(name)};
+    if (!ready_)
+        return all;
+    QVariantList values{boundKey(name)};
     const QString sql = AttemptColumns + QStringLiteral(" WHERE t.child = ?") + between(from, to, values);
     QSqlQuery q = query(sql + QStringLiteral(" ORDER BY t.ended, t.id"), values);
     readAttempts(q, [&](Attempt &&a) { all.push_back(std::move(a)); });
@@ -485,12 +503,16 @@ bool Storage::readAttempts(QSqlQuery &q, const std::function<void(Attempt &&)> &
 
 int Storage::count() const
 {
+    if (!ready_)
+        return 0;
     QSqlQuery q = query(QStringLiteral("SELECT COUNT(*) FROM attempt"));
     return run(q) && q.next() ? q.value(0).toInt() : 0;
 }
 
 std::optional<QString> Storage::setting(const QString &name) const
 {
+    if (!ready_)
+        return std::nullopt;
     QSqlQuery q = query(QStringLiteral("SELECT value FROM setting WHERE name = ?"), {name});
     if (!run(q) || !q.next())
         return std::nullopt;
@@ -499,7 +521,7 @@ std::optional<QString> Storage::setting(const QString &name) const
 
 bool Storage::setSetting(const QString &name, const QString &value)
 {
-    return transaction([&] {
+    return ready_ && transaction([&] {
         QSqlQuery q = query(QStringLiteral("INSERT INTO setting (name, value) VALUES (?, ?) ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
                             {name, value});
         return run(q);
@@ -508,6 +530,8 @@ bool Storage::setSetting(const QString &name, const QString &value)
 
 QString Storage::integrity() const
 {
+    if (!ready_)
+        return QString();
     QSqlQuery q = query(QStringLiteral("PRAGMA integrity_check"));
     return run(q) && q.next() ? q.value(0).toString() : error_.text();
 }
@@ -516,6 +540,8 @@ QString Storage::integrity() const
 
 int Storage::number(const QString &sql, const QVariantList &values) const
 {
+    if (!ready_)
+        return 0;
     QSqlQuery q = query(sql, values);
     return run(q) && q.next() ? q.value(0).toInt() : 0;
 }
@@ -523,6 +549,8 @@ int Storage::number(const QString &sql, const QVariantList &values) const
 std::vector<ChildHour> Storage::hours(const QDateTime &from, const QDateTime &to) const
 {
     std::vector<ChildHour> all;
+    if (!ready_)
+        return all;
     QHash<QString, QString> names;
     for (const Child &c : children())
         names.insert(c.key, c.name);
@@ -551,13 +579,15 @@ std::vector<ChildHour> Storage::hours(const QDateTime &from, const QDateTime &to
 
 bool Storage::eachAttempt(const std::function<void(const Attempt &)> &take, const QDateTime &from, const QDateTime &to) const
 {
+    if (!ready_)
+        return false;
     QVariantList values;
     QSqlQuery q = query(AttemptColumns + QStringLiteral(" WHERE 1 = 1") + between(from, to, values) + QStringLiteral(" ORDER BY t.child, t.ended, t.id"),
                         values);
     return readAttempts(q, [&](Attempt &&a) { take(a); });
 }
 
-int Storage::countOf(const QString &name) const { return number(QStringLiteral("SELECT COUNT(*) FROM attempt WHERE child = ?"), {childKey(name)}); }
+int Storage::countOf(const QString &name) const { return number(QStringLiteral("SELECT COUNT(*) FROM attempt WHERE child = ?"), {boundKey(name)}); }
 
 int Storage::countBefore(const QDateTime &time) const
 {
@@ -575,7 +605,7 @@ std::optional<Storage::Merged> Storage::merge(const std::vector<Attempt> &attemp
     std::vector<std::pair<QString, const Attempt *>> byId;
     byId.reserve(attempts.size());
     for (const Attempt &a : attempts) {
-        names.try_emplace(childKey(a.child), a.child.simplified());
+        names.try_emplace(boundKey(a.child), a.child.isNull() ? QStringLiteral("") : a.child.simplified());
         byId.emplace_back(a.id.toString(QUuid::WithoutBraces), &a);
     }
     std::sort(byId.begin(), byId.end());
@@ -597,7 +627,7 @@ std::optional<Storage::Merged> Storage::merge(const std::vector<Attempt> &attemp
                                              " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"));
         QSet<QString> touched;
         for (const auto &[id, a] : byId) {
-            const QString key = childKey(a->child);
+            const QString key = boundKey(a->child);
             const QVariantList values{id, a->exercise.toString(QUuid::WithoutBraces), key, timeText(a->ended), int(a->kind), a->a, a->b,
                                       int(a->oneDigit), cellsText(a->cells), int(a->right), int(a->race)};
             for (int i = 0; i < values.size(); ++i)
@@ -654,7 +684,7 @@ bool Storage::deleted(const std::vector<std::pair<QString, QVariantList>> &state
 
 bool Storage::forget(const QString &name)
 {
-    const QString key = childKey(name);
+    const QString key = boundKey(name);
     return deleted({{QStringLiteral("DELETE FROM tally WHERE child = ?"), {key}},
                     {QStringLiteral("DELETE FROM attempt WHERE child = ?"), {key}},
                     {QStringLiteral("DELETE FROM child WHERE key = ?"), {key}}});

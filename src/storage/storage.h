@@ -113,7 +113,8 @@ public:
     // name beside it (never deleted) and a new one started. False, with the
     // trouble, when the history cannot be kept; the program goes on without it.
     bool open();
-    bool isOpen() const;
+    // Opened and its tables ready (a later write may still fail: see trouble()).
+    bool isOpen() const { return ready_; }
     Trouble trouble() const { return trouble_; }
     // The name a damaged file was set aside under by open(), if it was.
     QString setAside() const { return setAside_; }
@@ -210,6 +211,7 @@ private:
 
     QString file_, driver_, connection_;
     Trouble trouble_ = Trouble::None;
+    bool ready_ = false;
     mutable QSqlError error_; // the last failure
     QString setAside_;
     std::vector<Attempt> pending_; // attempts whose write failed, tried again with the next one

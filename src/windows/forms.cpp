@@ -9,6 +9,7 @@
 #include "windows/results/form5.h"
 #include "windows/results/historywindow.h"
 #include "windows/class/classwindow.h"
+#include "storage/storage.h"
 #include "storage/teacherpin.h"
 
 Forms &forms()
@@ -78,6 +79,18 @@ void Forms::openClass(QWidget *over)
     class_->show();
     class_->raise();
     class_->activateWindow();
+}
+
+void Forms::keepHistory(Storage *storage)
+{
+    setStorage(storage);
+    QObject::connect(
+        form4(), &Form::painted, storage,
+        [this, storage] {
+            storage->open();
+            storage->keep(record_);
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
 Form *Forms::mainWindow() { return form1(); }

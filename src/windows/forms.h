@@ -54,9 +54,13 @@ public:
     // The record of the run: the exercise windows hand it their finished
     // exercises, the results window shows it. It outlives every window.
     Record &record() { return record_; }
-    // The history on disk, if the program keeps one (main() gives it; tests may).
+    // The history on disk, if the program keeps one.
     Storage *storage() const { return storage_; }
     void setStorage(Storage *storage);
+    // The program's history: opened once the presentation window is on the
+    // screen (the start is not held up), then it writes every finished exercise
+    // of the record at once. Call before showing the presentation window.
+    void keepHistory(Storage *storage);
 
 private:
     template <class F> F *get(QPointer<F> &slot);

@@ -35,7 +35,7 @@ FormLayout design()
             {.name = "Command3", .caption = "Qué repasar", .rect = {120, 6615, 2535, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
             {.name = "Command4", .caption = "Historial", .rect = {2775, 6615, 2535, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
             // Whether this run is kept in the history, when it is not (or an old file was set aside): under the list, which makes room.
-            {.name = "Label2", .kind = Kind::Label, .rect = {120, 5880, 7215, 660}, .font = {"Arial", 10, true}, .visible = false},
+            {.name = "Label2", .kind = Kind::Label, .rect = {120, 5760, 7215, 780}, .font = {"Arial", 10, true}, .visible = false},
         },
     };
 }
@@ -99,7 +99,7 @@ void Form5::ShowKept()
     const QString detail = s->trouble() == Storage::Trouble::Folder || s->trouble() == Storage::Trouble::Damaged
                                ? QDir::toNativeSeparators(s->file())
                                : folder;
-    const QString line = Format.KeptLine(int(s->trouble()), detail, QDir::toNativeSeparators(s->setAside()));
+    const QString line = Format.KeptLine(int(s->trouble()), detail, QFileInfo(s->setAside()).fileName()); // beside the new one
     if (line == Label2->Caption() && Label2->Visible() == !line.isEmpty())
         return;
     Label2->setCaption(line);

@@ -66,7 +66,7 @@ HistoryWindow::HistoryWindow() : Form(design())
         l->setSingleLine(true);
     }
     daysModel_ = new QStandardItemModel(0, 3, this);
-    kindsModel_ = new QStandardItemModel(ExerciseKinds, 2, this);
+    kindsModel_ = new QStandardItemModel(ExerciseKinds, 3, this);
     auto *chart = new BarChart(this);
     chart->place(120, 720, 7500, 3540);
     chart->setModel(daysModel_);
@@ -75,6 +75,7 @@ HistoryWindow::HistoryWindow() : Form(design())
     Days->verticalHeader()->hide();
     Kinds = table<QTableView>(this, kindsModel_, {120, 4740, 7500, 2580});
     Kinds->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Kinds->verticalHeader()->hide();
     Kinds->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch); // the rows fill the table
     List1->setSpacing(3);                                                 // a gap between the mistakes
     Chart->stackUnder(Days);
@@ -159,13 +160,12 @@ void HistoryWindow::ShowChild(const QString &child, const QDate &today)
     columns->setSectionResizeMode(0, QHeaderView::Stretch);
     Days->scrollToBottom();
 
+    // A row a kind, its name first: a screen reader reading the row says which.
     kindsModel_->clear();
-    kindsModel_->setHorizontalHeaderLabels({w.thisWeek, w.before});
-    kindsModel_->setVerticalHeaderLabels({w.kinds.begin(), w.kinds.end()});
-    for (int k = 0; k < ExerciseKinds; ++k) {
-        kindsModel_->setItem(k, 0, new QStandardItem(Format.ShareText(shown_.kinds[k].thisWeek)));
-        kindsModel_->setItem(k, 1, new QStandardItem(Format.ShareText(shown_.kinds[k].before)));
-    }
+    kindsModel_->setHorizontalHeaderLabels({w.kindHeading, w.thisWeek, w.before});
+    for (int k = 0; k < ExerciseKinds; ++k)
+        kindsModel_->appendRow({new QStandardItem(w.kinds[k]), new QStandardItem(Format.ShareText(shown_.kinds[k].thisWeek)),
+                                new QStandardItem(Format.ShareText(shown_.kinds[k].before))});
     Label2->setCaption(w.byKind);
     Kinds->setAccessibleName(w.byKind);
 
@@ -175,6 +175,10 @@ void HistoryWindow::ShowChild(const QString &child, const QDate &today)
     List1->clear();
     for (const QString &line : review)
         List1->AddItem(line);
+    // Each part opens on its first thing to read: the latest day, the first kind, the first line.
+    Days->setCurrentIndex(daysModel_->index(daysModel_->rowCount() - 1, 0));
+    Kinds->setCurrentIndex(kindsModel_->index(0, 0));
+    List1->setCurrentRow(0);
     List1->scrollToTop();
     CenterOnScreen();
     Days->setFocus();

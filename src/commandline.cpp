@@ -78,12 +78,8 @@ std::optional<int> RunCommandLine(int argc, char *argv[])
         return fail(words.oneOption, 2);
 
     Storage history;
-    if (!history.open()) {
-        const Words w = ClassWindow::loadFormatterWords();
-        const std::size_t why = std::size_t(history.trouble()) - 1;
-        return fail(words.trouble(Transfer::Trouble::NoHistory) + QLatin1Char(' ') +
-                    Formatter::fill(why < w.troubles.size() ? w.troubles[why] : QString(), QDir::toNativeSeparators(history.file())));
-    }
+    if (!history.open())
+        return fail(ClassWindow::NotKeptLine(words, &history));
     auto written = [&](const QString &file, int count) {
         line(stdout, Formatter::fill(words.written, {QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), num(count)}));
         return 0;

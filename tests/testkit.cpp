@@ -256,6 +256,23 @@ void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit)
     forms().record().add(attempt);
 }
 
+Attempt stamped(Attempt a, const QString &child, const QString &when)
+{
+    a.id = QUuid::createUuid();
+    a.child = child;
+    a.ended = QDateTime::fromString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUTC();
+    return a;
+}
+
+Attempt workedColumn(const QString &child, const QString &when, Op op, int a, int b, const QString &unitsFirst)
+{
+    Exercise e = Exercise::Of(op, a, b);
+    for (int i = 0; i < unitsFirst.size(); ++i)
+        e.Answer[i].enter({DigitKey::Digit, unitsFirst[i].digitValue()});
+    e.Judge();
+    return stamped(Attempt::Of(e, false), child, when);
+}
+
 QStringList resultsLines()
 {
     QStringList lines;

@@ -94,6 +94,12 @@ void bringDown(Form2 *d);
 // a op b (a long multiplication by b's units only when oneDigit), right or not,
 // no cell written.
 void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit = false);
+// A finished exercise of the column window as the history keeps it: a op b
+// answered with these digits (units first) and checked, by this child at this
+// local time ("2026-12-07 10:42:05"), with an id of its own.
+Attempt workedColumn(const QString &child, const QString &when, Op op, int a, int b, const QString &unitsFirst);
+// Any attempt stamped so.
+Attempt stamped(Attempt a, const QString &child, const QString &when);
 // The lines of the results list, and the last of them.
 QStringList resultsLines();
 QString lastLine();

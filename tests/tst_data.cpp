@@ -175,7 +175,7 @@ private slots:
                                                 << QList<int>{1, 1800, 2655, 4, 1200, 1215, 5, 1800, 3375, 6, 1800, 1335};
         QTest::newRow("formulariomulti.txt") << "/idioma/formulariomulti.txt" << 30
                                              << QList<int>{1, 1800, 2535, 2, 1800, 3615, 3, 1800, 2655};
-        QTest::newRow("presentacion.txt") << "/idioma/presentacion.txt" << 98
+        QTest::newRow("presentacion.txt") << "/idioma/presentacion.txt" << 99
                                           << QList<int>{1, 1800, 2175, 2, 1800, 4575, 3, 1400, 4575, 4, 1000, 2175};
         QTest::newRow("Resultados.txt") << "/idioma/Resultados.txt" << 59 << QList<int>{2, 1000, 1230, 3, 1000, 1290, 14, 1000, 2535, 29, 1000, 2535};
         QTest::newRow("paralistos.txt") << "/paralistos.txt" << 1 << QList<int>{};

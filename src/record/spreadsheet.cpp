@@ -32,13 +32,15 @@ QString Line(const QStringList &fields)
 namespace {
 
 // A row of cells as a number: the digits the child wrote, from the highest
-// place down, an empty cell inside the number as 0; nothing when none is written.
-QString written(const std::vector<const DigitCell *> &highestFirst)
+// place down, an empty cell inside the number as 0; nothing when none is
+// written. What a cell held when it was judged, if `judgedEntries` (the long
+// division puts the right digit in a wrong one's place), or what it holds.
+QString written(const std::vector<const DigitCell *> &highestFirst, bool judgedEntries = false)
 {
     QString s;
     for (const DigitCell *c : highestFirst)
-        if (c->current || !s.isEmpty())
-            s += QChar(u'0' + c->value());
+        if (const std::optional<int> digit = judgedEntries && c->judged ? c->first : c->current; digit || !s.isEmpty())
+            s += QChar(u'0' + digit.value_or(0));
     while (s.size() > 1 && s.front() == u'0')
         s.remove(0, 1);
     return s;
@@ -83,7 +85,7 @@ QString givenAnswerOf(const Worked &w, const QString &remainder)
         for (int column = 0; column < LongDivision::Columns; ++column)
             if (d->RemainderCell(d->LastRow(), column).inUse && !d->BroughtDown(d->LastRow(), column))
                 last.push_back(&d->RemainderCell(d->LastRow(), column));
-        return written(quotient) + QLatin1Char(' ') + remainder + QLatin1Char(' ') + written(last);
+        return written(quotient, true) + QLatin1Char(' ') + remainder + QLatin1Char(' ') + written(last, true);
     }
     if (const auto *m = std::get_if<LongMultiplication>(&w)) {
         using Row = LongMultiplication::Row;

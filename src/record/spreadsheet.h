@@ -26,6 +26,7 @@ struct SheetWords {
     // One line per child.
     std::array<QString, 9> childColumns{"Nombre",           "Días con trabajo", "Ejercicios",  "Bien esta semana (%)", "Ejercicios esta semana",
                                         "Bien antes (%)", "Ejercicios antes", "Qué repasar", "Último día"};
+    bool operator==(const SheetWords &) const = default;
 };
 
 namespace Csv {

@@ -165,6 +165,7 @@ std::vector<Language::Line> ClassWindow::texts(ClassWords &w)
         add(*word);
     for (std::size_t i = 1; i < w.troubles.size(); ++i)
         add(w.troubles[i]);
+    add(w.notKeptHere);
     for (QString &word : w.sheet.exerciseColumns)
         add(word);
     for (QString &word : w.sheet.kinds)
@@ -211,6 +212,7 @@ ClassWindow::ClassWindow(Storage &history, QWidget *parent)
         auto *l = new QLabel(caption + QLatin1Char(':'), this);
         l->setBuddy(w);
         w->setAccessibleName(caption);
+        w->setAccessibleDescription(caption); // a list is read by its choice: what it is for, besides its label
         row->addWidget(l);
         row->addWidget(w);
     };
@@ -512,7 +514,7 @@ void ClassWindow::ForgetBefore()
     day->setAccessibleName(words_.forgetBeforeDay);
     label->setBuddy(day);
     auto *buttons = new QDialogButtonBox(&ask);
-    buttons->addButton(words_.ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(words_.ok, QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(words_.cancel, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
@@ -554,15 +556,20 @@ void ClassWindow::changed()
 
 // ---------------------------------------------------------------- the door
 
+QString ClassWindow::NotKeptLine(const ClassWords &words, const Storage *history)
+{
+    const std::size_t why = history ? std::size_t(history->trouble()) : 0;
+    const Words w = loadFormatterWords();
+    if (why < 1 || why > w.troubles.size())
+        return words.trouble(Transfer::Trouble::NoHistory);
+    return Formatter::fill(words.notKeptHere, Formatter::fill(w.troubles[why - 1], QDir::toNativeSeparators(history->file())));
+}
+
 bool ClassWindow::Admit(Storage *history, TeacherPin *pin, QWidget *over)
 {
     const ClassWords words = loadWords();
     if (!history || !history->isOpen() || !pin) {
-        const Words w = loadFormatterWords();
-        QString why = words.trouble(Transfer::Trouble::NoHistory);
-        if (history && history->trouble() != Storage::Trouble::None)
-            why += QLatin1Char(' ') + Formatter::fill(w.troubles[std::size_t(history->trouble()) - 1], QDir::toNativeSeparators(history->file()));
-        QMessageBox::information(over, words.title, why);
+        QMessageBox::information(over, words.title, NotKeptLine(words, history));
         return false;
     }
     PinDialog door(*pin, words, over);

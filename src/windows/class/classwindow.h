@@ -40,6 +40,8 @@ public:
     // The words of the formatter (the mistakes' names, right and wrong), from the results window's file.
     static Words loadFormatterWords();
 
+    // The line that says there is no history on this computer, and why.
+    static QString NotKeptLine(const ClassWords &words, const Storage *history);
     // Whether the teacher may open the class window over `over`: the PIN asked
     // for (or chosen the first time) and right. Without a history on this
     // computer, a line that says why, and no.

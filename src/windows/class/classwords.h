@@ -19,8 +19,8 @@ struct ClassWords {
     QString askPin = "Escribe el PIN de la clase.";
     QString pinShape = "El PIN tiene de 4 a 8 cifras, sin letras.";
     QString pinsDiffer = "Los dos PIN no son iguales.";
-    QString pinWrong = "PIN equivocado. Quedan %1 intentos.";
-    QString pinWait = "Demasiados intentos: espera %1 segundos.";
+    QString pinWrong = "PIN equivocado. Intentos que quedan: %1.";
+    QString pinWait = "Demasiados intentos: espera un poco (%1 s).";
     QString ok = "Aceptar", cancel = "Cancelar";
 
     // The days.
@@ -47,15 +47,15 @@ struct ClassWords {
     QString close = "Cerrar";
 
     // What the commands ask and say.
-    QString forgetChildAsk = "¿Borrar todo el historial de %1 (%2 ejercicios)? No se puede deshacer.";
+    QString forgetChildAsk = "¿Borrar todo el historial de %1? Ejercicios: %2. No se puede deshacer.";
     QString forgetBeforeDay = "Borrar todo lo anterior al día:";
-    QString forgetBeforeAsk = "¿Borrar los %1 ejercicios anteriores al %2? No se puede deshacer.";
+    QString forgetBeforeAsk = "¿Borrar todo lo anterior al %2? Ejercicios: %1. No se puede deshacer.";
     QString nothingBefore = "No hay ningún ejercicio anterior al %1.";
-    QString forgotten = "Borrado: %1 ejercicios.";
+    QString forgotten = "Borrado. Ejercicios borrados: %1.";
     QString sheetFiles = "Hoja de cálculo (*.csv)";
     QString historyFiles = "Historial de Cuentas (*.cuentas)";
-    QString written = "Guardado en %1: %2 ejercicios.";
-    QString merged = "Han entrado %1 ejercicios de %2 niños (%3 nuevos en este ordenador).";
+    QString written = "Guardado en %1. Ejercicios: %2.";
+    QString merged = "Importado. Ejercicios nuevos: %1. Niños: %2 (nuevos en este ordenador: %3).";
     QString nothingNew = "No había nada nuevo: ese historial ya estaba en este ordenador.";
     // Why a file was not written or taken, in the order of Transfer::Trouble (None first, unused).
     std::array<QString, 8> troubles{"",
@@ -66,6 +66,8 @@ struct ClassWords {
                                     "Ese archivo está dañado o incompleto: no se ha cambiado nada.",
                                     "No se puede escribir ese archivo.",
                                     "El historial no ha podido guardarlo: no se ha cambiado nada."};
+    // No history on this computer, and why (the history window's words for the reasons).
+    QString notKeptHere = "El historial no se guarda en este ordenador: %1.";
 
     // The spreadsheets.
     SheetWords sheet;
@@ -83,4 +85,5 @@ struct ClassWords {
     QString unexpected = "No se esperaba: %1. Las opciones se ven con cuentas --help.";
 
     QString trouble(Transfer::Trouble t) const { return troubles[std::size_t(t)]; }
+    bool operator==(const ClassWords &) const = default;
 };

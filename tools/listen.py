@@ -24,8 +24,24 @@ def last(pattern):
         m = re.search(pattern, s)
         if m: return m
 scen = sys.argv[2]
-key('A', 'n', 'a', 'Return'); time.sleep(2)
-if scen == 'column':
+if scen != 'class':
+    key('A', 'n', 'a', 'Return'); time.sleep(2)
+if scen == 'class':
+    n = mark('the teacher: Ctrl+P on the presentation window; a PIN too short, Enter')
+    key('ctrl+p'); time.sleep(2)
+    typ('12'); key('Return'); since(n)
+    n = mark('a new PIN typed twice')
+    key('BackSpace', 'BackSpace'); typ('1234'); key('Tab'); typ('1234'); time.sleep(0.5); since(n)
+    n = mark('Enter: the class window, on the table')
+    key('Return'); time.sleep(3); since(n)
+    n = mark('down the rows, along a row')
+    key('Down', 'Right', 'Right', 'Right', 'Right', 'Right', delay=900); since(n)
+    n = mark('Tab through the commands, and round to the days')
+    key('Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab', delay=900); since(n)
+    n = mark('back to the table, Enter: the child\'s history')
+    key('shift+Tab', 'shift+Tab', 'shift+Tab', 'shift+Tab', 'shift+Tab', 'shift+Tab', 'shift+Tab', 'shift+Tab', 'shift+Tab', 'shift+Tab', delay=300)
+    key('Return'); time.sleep(3); since(n)
+elif scen == 'column':
     a, b = map(int, last(r'Suma: (\d+) \+ (\d+)').groups())
     n = mark(f'column {a} + {b}, right, Enter')
     typ(str(a + b)[::-1]); key('Return'); time.sleep(2); since(n)

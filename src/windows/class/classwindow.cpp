@@ -18,6 +18,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -36,8 +38,9 @@ using Classroom::Column;
 class ClassModel : public QAbstractTableModel
 {
 public:
+    // Its own copy of the words: the table asks for its cells until the window's last moment.
     ClassModel(const ClassWords &words, const Words &formatterWords, QObject *parent)
-        : QAbstractTableModel(parent), words_(words), formatterWords_(formatterWords), sheet_(formatterWords, words.sheet)
+        : QAbstractTableModel(parent), words_(words), formatterWords_(formatterWords), sheet_(formatterWords_, words_.sheet)
     {
     }
 
@@ -133,8 +136,8 @@ public:
     const Spreadsheet &sheet() const { return sheet_; }
 
 private:
-    const ClassWords &words_;
-    const Words &formatterWords_;
+    const ClassWords words_;
+    const Words formatterWords_;
     Spreadsheet sheet_;
     std::vector<Classroom::Row> rows_;
     Column column_ = Column::Name;
@@ -204,15 +207,20 @@ ClassWindow::ClassWindow(Storage &history, QWidget *parent)
     setObjectName(QStringLiteral("class"));
     setWindowTitle(words_.title);
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(QFont(QStringLiteral("Arial"), 11)); // a teacher reads it at arm's length, as the results
     auto *layout = new QVBoxLayout(this);
 
     // The days, and the order of the rows.
     auto *days = new QHBoxLayout;
     auto labelled = [&](QHBoxLayout *row, const QString &caption, QWidget *w) {
         auto *l = new QLabel(caption + QLatin1Char(':'), this);
-        l->setBuddy(w);
         w->setAccessibleName(caption);
-        w->setAccessibleDescription(caption); // a list is read by its choice: what it is for, besides its label
+        // A screen reader says a list's choice, and what the list is for after it;
+        // a label of its own would take the choice's place.
+        if (qobject_cast<QComboBox *>(w))
+            w->setAccessibleDescription(caption);
+        else
+            l->setBuddy(w);
         row->addWidget(l);
         row->addWidget(w);
     };
@@ -250,7 +258,8 @@ ClassWindow::ClassWindow(Storage &history, QWidget *parent)
     table->setSortingEnabled(true);
     table->sortByColumn(int(Column::Name), Qt::AscendingOrder);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(false);
+    // Every column as wide as it needs; what to practise takes the rest, cut with "…" (all of it in its tip).
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(int(Column::Mistakes), QHeaderView::Stretch);
     table->setWordWrap(false);
     layout->addWidget(table, 1);
@@ -333,7 +342,10 @@ ClassWindow::ClassWindow(Storage &history, QWidget *parent)
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     period();
-    resize(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 30);
+    // Most of the screen, in its middle.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(std::min(fontMetrics().averageCharWidth() * 140, screen.width() * 9 / 10), std::min(fontMetrics().height() * 32, screen.height() * 9 / 10));
+    move(screen.center() - rect().center());
     table->setFocus();
 }
 

@@ -16,6 +16,7 @@ PinDialog::PinDialog(TeacherPin &pin, const ClassWords &words, QWidget *parent)
 {
     setWindowTitle(words.title);
     setObjectName(QStringLiteral("pin"));
+    setFont(QFont(QStringLiteral("Arial"), 11));
     auto *layout = new QVBoxLayout(this);
     auto *intro = new QLabel(choosing_ ? words.choosePin : words.askPin, this);
     intro->setWordWrap(true);
@@ -41,6 +42,7 @@ PinDialog::PinDialog(TeacherPin &pin, const ClassWords &words, QWidget *parent)
     message = new QLabel(this);
     message->setWordWrap(true);
     message->setObjectName(QStringLiteral("message"));
+    message->setMinimumHeight(message->fontMetrics().height() * 2); // room kept: the dialog does not grow when it speaks
     layout->addWidget(message);
 
     auto *buttons = new QDialogButtonBox(this);

@@ -34,7 +34,21 @@ static_assert(Storage::Version == 1, "a new version needs its migration in Migra
 // SQLite's primary result codes, as Qt's driver reports them.
 enum SqliteCode { Perm = 3, Busy = 5, Locked = 6, ReadOnly = 8, IoError = 10, Corrupt = 11, Full = 13, CantOpen = 14, NotADatabase = 26 };
 
-int codeOf(const QSqlError &e) { return e.nativeErrorCode().toInt() & 0xFF; }
+int codeOf(const QSqlError &e)
+{
+    bool known = false;
+    const int code = e.nativeErrorCode().toInt(&known);
+    if (known)
+        return code & 0xFF;
+    // A commit that fails carries SQLite's message but not its number.
+    static const std::pair<const char *, int> messages[] = {
+        {"database or disk is full", Full}, {"database is locked", Busy}, {"readonly database", ReadOnly}, {"not a database", NotADatabase},
+        {"malformed", Corrupt},              {"unable to open", CantOpen}, {"disk I/O error", IoError}};
+    for (const auto &[message, c] : messages)
+        if (e.databaseText().contains(QLatin1String(message)))
+            return c;
+    return 0;
+}
 
 Storage::Trouble troubleOf(const QSqlError &e)
 {
@@ -86,6 +100,9 @@ std::optional<std::vector<Attempt::Cell>> cellsOf(const QString &s)
     }
     return cells;
 }
+
+// Text for a column that takes no NULL.
+QString nonNull(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
 
 QString timeText(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
 
@@ -192,8 +209,8 @@ bool Storage::open()
     ready_ = t == Trouble::None;
     if (!ready_)
         close(); // the file is left as it is
-    trouble_ = Trouble(-1); // so that the listeners hear it, whatever it was
-    setTrouble(t);
+    trouble_ = t;
+    emit troubleChanged(); // whatever it was before: the listeners learn that it is open, or why not
     return ready_;
 }
 
@@ -338,15 +355,14 @@ bool Storage::add(const Attempt &attempt)
 
 void Storage::writePending()
 {
-    auto text = [](const QString &s) { return s.isNull() ? QStringLiteral("") : s; }; // never NULL
     while (!pending_.empty()) {
         const Attempt &a = pending_.front();
         const bool written = transaction([&] {
             QSqlQuery child = query(QStringLiteral("INSERT INTO child (key, name) VALUES (?, ?) ON CONFLICT (key) DO NOTHING"),
-                                    {text(childKey(a.child)), text(a.child.simplified())});
+                                    {nonNull(childKey(a.child)), nonNull(a.child.simplified())});
             QSqlQuery row = query(QStringLiteral("INSERT INTO attempt (id, exercise, child, ended, kind, a, b, one_digit, cells, correct, race)"
                                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"),
-                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), text(childKey(a.child)),
+                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), nonNull(childKey(a.child)),
                                    timeText(a.ended), int(a.kind), a.a, a.b, int(a.oneDigit), cellsText(a.cells), int(a.right), int(a.race)});
             return run(child) && run(row);
         });
@@ -370,7 +386,7 @@ std::optional<Storage::Child> Storage::child(const QString &name) const
 {
     if (!ready_)
         return std::nullopt;
-    QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child WHERE key = ?"), {childKey(name)});
+    QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child WHERE key = ?"), {nonNull(childKey(name))});
     if (!run(q) || !q.next())
         return std::nullopt;
     return Child{q.value(0).toString(), q.value(1).toString()};
@@ -395,7 +411,7 @@ std::vector<Attempt> Storage::attempts(const QString &name, const QDateTime &fro
         return all;
     QString sql = QStringLiteral("SELECT t.id, t.exercise, c.name, t.ended, t.kind, t.a, t.b, t.one_digit, t.cells, t.correct, t.race"
                                  " FROM attempt t JOIN child c ON c.key = t.child WHERE t.child = ?");
-    QVariantList values{childKey(name).isNull() ? QStringLiteral("") : childKey(name)};
+    QVariantList values{nonNull(childKey(name))};
     if (from.isValid()) {
         sql += QStringLiteral(" AND t.ended >= ?");
         values << timeText(from);

@@ -14,6 +14,8 @@
 #include "windows/results/form5.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <QProcess>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -254,6 +256,24 @@ void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit)
     attempt.oneDigit = oneDigit;
     attempt.right = right;
     forms().record().add(attempt);
+}
+
+QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start("pdftotext", {file, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString printedText(const std::function<void(QPrinter &)> &print)
+{
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out.filePath("printed.pdf"));
+    print(printer);
+    return pdfText(out.filePath("printed.pdf"));
 }
 
 QStringList resultsLines()

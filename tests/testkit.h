@@ -15,9 +15,11 @@
 
 #include <QAccessible>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 class Form1;
+class QPrinter;
 class Form2;
 
 // A copy of data/ that the program reads instead of the folder beside the executable.
@@ -94,6 +96,10 @@ void bringDown(Form2 *d);
 // a op b (a long multiplication by b's units only when oneDigit), right or not,
 // no cell written.
 void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit = false);
+// The text of a PDF file, as poppler reads it back (a form feed ends each page).
+QString pdfText(const QString &file);
+// What this prints on a PDF printer, read back.
+QString printedText(const std::function<void(QPrinter &)> &print);
 // The lines of the results list, and the last of them.
 QStringList resultsLines();
 QString lastLine();

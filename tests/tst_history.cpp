@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QPrinter>
 #include <QTableView>
 #include <QTest>
 
@@ -253,6 +254,9 @@ private slots:
         QCOMPARE(copied.mid(1, 2), QStringList({"", QString("Los últimos %1 días con ejercicios").arg(days)}));
         QVERIFY(copied.contains("Sumas — Esta semana: 2 ejercicios, 50 % bien; Antes: ninguno"));
         QVERIFY(copied.contains("Qué repasar"));
+        const QString paper = printedText([h](QPrinter &printer) { h->PrintHistory(printer); });
+        for (const QString &line : copied.mid(1))
+            QVERIFY2(paper.contains(line), qPrintable(line));
         keys(h, "e");
         QVERIFY(!h->isVisible());
     }

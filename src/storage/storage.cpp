@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -128,35 +129,6 @@ QDateTime timeOf(const QString &s)
     return QDateTime::fromString(s, Qt::ISODateWithMs).toUTC();
 }
 
-// The header of every SQLite file, and the file's own account of its size: a
-// file shorter than that was cut.
-enum class Header { Empty, Sqlite, Damaged };
-Header headerOf(const QString &file)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return Header::Sqlite; // unreadable: the driver says why
-    if (f.size() == 0)
-        return Header::Empty;
-    const QByteArray h = f.read(100);
-    if (h.size() < 100 || !h.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return Header::Damaged;
-    auto be = [&](int at, int n) {
-        quint32 v = 0;
-        for (int i = 0; i < n; ++i)
-            v = v << 8 | quint8(h[at + i]);
-        return v;
-    };
-    const quint32 pageSize = be(16, 2) == 1 ? 65536 : be(16, 2);
-    const quint32 pages = be(28, 4);
-    const bool countValid = be(92, 4) == be(24, 4); // the count is kept up to date by every SQLite since 3.7
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
-        return Header::Damaged;
-    if (countValid && qint64(pages) * pageSize > f.size())
-        return Header::Damaged;
-    return Header::Sqlite;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- opening
@@ -227,12 +199,20 @@ Storage::Trouble Storage::opened()
         return Trouble::Folder;
     if (!QDir().mkpath(info.path()) || !QFileInfo(info.path()).isWritable() || (info.exists() && !info.isWritable()))
         return Trouble::NotWritable;
-    const bool damaged = (info.exists() && !info.isFile()) || headerOf(file_) == Header::Damaged; // a pipe, a device, no database
-    const Trouble t = damaged ? Trouble::Damaged : setUp();
+    const bool odd = info.exists() && !info.isFile(); // a pipe or a device would never answer
+    const Trouble t = odd ? Trouble::Damaged : setUp();
     if (t != Trouble::Damaged)
         return t;
 
-    // Not a history of ours, or a damaged one: set aside, never deleted, and a new one begun.
+    // Not a history of ours, or a damaged one: set aside, never deleted, and a
+    // new one begun. One copy of the program at a time, and only if it is still
+    // so once this copy has the lock: another copy may have just done it.
+    close();
+    QLockFile lock(file_ + QStringLiteral(".apartando"));
+    if (!lock.tryLock(10000))
+        return Trouble::Busy;
+    if (!odd && setUp() != Trouble::Damaged)
+        return setUp();
     close();
     const QString stem = info.path() + QStringLiteral("/") + info.completeBaseName() + QStringLiteral("-apartado-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
@@ -245,7 +225,7 @@ Storage::Trouble Storage::opened()
         if (QFileInfo::exists(file_ + QLatin1String(companion)))
             QFile::rename(file_ + QLatin1String(companion), aside + QLatin1String(companion));
     setAside_ = aside;
-    return setUp();
+    return setUp(); // the new one is made before the lock is let go
 }
 
 void Storage::close()
@@ -270,15 +250,16 @@ Storage::Trouble Storage::setUp()
             return std::nullopt;
         return q.value(0);
     };
-    const auto id = value(QStringLiteral("PRAGMA application_id"));
-    const auto version = value(QStringLiteral("PRAGMA user_version"));
-    const auto tables = value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
-    if (!id || !version || !tables)
+    // Whose it is, in one statement: what another copy commits meanwhile is seen whole or not at all.
+    QSqlQuery whose = query(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
+                                           " (SELECT user_version FROM pragma_user_version), (SELECT COUNT(*) FROM sqlite_master)"));
+    if (!run(whose) || !whose.next())
         return troubleOf(error_);
-    const bool ours = id->toInt() == ApplicationId, fresh = id->toInt() == 0 && version->toInt() == 0 && tables->toInt() == 0;
-    if (!ours && !fresh)
+    const int id = whose.value(0).toInt(), version = whose.value(1).toInt(), tables = whose.value(2).toInt();
+    whose.finish();
+    if (id != ApplicationId && !(id == 0 && version == 0 && tables == 0))
         return Trouble::Damaged; // another program's
-    if (version->toInt() > Version)
+    if (version > Version)
         return Trouble::Newer;
     // A write-ahead log, every commit on the disk before it returns, and a wait for the other copy's turn.
     const auto journal = value(QStringLiteral("PRAGMA journal_mode = WAL"));
@@ -321,6 +302,10 @@ QSqlQuery Storage::query(const QString &sql, const QVariantList &values) const
 
 bool Storage::run(QSqlQuery &q) const
 {
+    if (q.lastError().isValid()) { // it could not even be prepared (a file that is no database)
+        error_ = q.lastError();
+        return false;
+    }
     if (q.exec())
         return true;
     error_ = q.lastError();

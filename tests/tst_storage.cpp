@@ -137,6 +137,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("case, accents, blanks") << QStringList{"Lucía", "lucia ", "LUCIA", "  lucía"} << 1 << 4 << "Lucía";
         QTest::newRow("ñ is a letter of its own") << QStringList{"Peña", "PEÑA", "Pena"} << 2 << 2 << "Peña";
+        QTest::newRow("another mark on an n is an accent") << QStringList{"Ńel", "NEL"} << 1 << 2 << "Ńel";
         QTest::newRow("blanks inside") << QStringList{"Ana  María", "ana maria"} << 1 << 2 << "Ana María";
     }
     void aChildIsAName()

@@ -14,6 +14,8 @@
 #include "windows/results/form5.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <QProcess>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -271,6 +273,24 @@ Attempt workedColumn(const QString &child, const QString &when, Op op, int a, in
         e.Answer[i].enter({DigitKey::Digit, unitsFirst[i].digitValue()});
     e.Judge();
     return stamped(Attempt::Of(e, false), child, when);
+}
+
+QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start("pdftotext", {file, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString printedText(const std::function<void(QPrinter &)> &print)
+{
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out.filePath("printed.pdf"));
+    print(printer);
+    return pdfText(out.filePath("printed.pdf"));
 }
 
 QStringList resultsLines()

@@ -15,9 +15,11 @@
 
 #include <QAccessible>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 class Form1;
+class QPrinter;
 class Form2;
 
 // A copy of data/ that the program reads instead of the folder beside the executable.
@@ -100,6 +102,10 @@ void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit = fal
 Attempt workedColumn(const QString &child, const QString &when, Op op, int a, int b, const QString &unitsFirst);
 // Any attempt stamped so.
 Attempt stamped(Attempt a, const QString &child, const QString &when);
+// The text of a PDF file, as poppler reads it back (a form feed ends each page).
+QString pdfText(const QString &file);
+// What this prints on a PDF printer, read back.
+QString printedText(const std::function<void(QPrinter &)> &print);
 // The lines of the results list, and the last of them.
 QStringList resultsLines();
 QString lastLine();

@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QPrinter>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 
@@ -147,6 +149,65 @@ private slots:
         QVERIFY2(stripes >= 6, qPrintable(QString::number(stripes)));
     }
 
+    // The chart draws the numbers: each part of a bar as tall as its count on
+    // one scale, the tallest bar inside the chart, the latest day labelled.
+    void theChartDrawsTheNumbers()
+    {
+        QStandardItemModel days(0, 3);
+        days.setHorizontalHeaderLabels({"Día", "Bien", "Mal"});
+        for (auto [right, wrong] : {std::pair{3, 1}, {0, 2}, {6, 0}}) {
+            auto *day = new QStandardItem("día");
+            day->setData("7/12", Qt::UserRole);
+            days.appendRow({day, new QStandardItem(QString::number(right)), new QStandardItem(QString::number(wrong))});
+        }
+        BarChart chart;
+        chart.resize(480, 240);
+        chart.setModel(&days);
+        const QImage img = chart.grab().toImage();
+        const int axis = [&] { // the lowest row of the bars: the last row with a right part
+            for (int y = img.height() - 1; y >= 0; --y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (img.pixelColor(x, y) == BarChart::rightColour())
+                        return y;
+            return -1;
+        }();
+        QVERIFY(axis > 0);
+        // Each bar's middle column: the solid part, then the striped part up to its frame.
+        QList<int> heights; // right, wrong of each bar, in pixels
+        for (int third = 0; third < 3; ++third) {
+            const int from = img.width() * (1 + 2 * third) / 7, to = img.width() * (2 + 2 * third) / 7;
+            auto red = [&](int x, int y) { return qRed(img.pixel(x, y)) > 150 && qGreen(img.pixel(x, y)) < 120; };
+            int middle = -1;
+            for (int x = from; x < to && middle < 0; ++x)
+                for (int y = axis; y > axis - 40 && middle < 0; --y)
+                    if (img.pixelColor(x, y) == BarChart::rightColour() || red(x, y))
+                        middle = x + 8;
+            QVERIFY(middle > 0);
+            int y = axis;
+            while (y > 0 && img.pixelColor(middle, y) == BarChart::rightColour())
+                --y;
+            const int right = axis - y;
+            int top = y; // the striped part and its frame, up to the white above it
+            for (int up = y, light = 0; up > 0 && light < 12; --up)
+                if (qGray(img.pixel(middle, up)) > 190)
+                    ++light;
+                else
+                    light = 0, top = up;
+            heights << right << y - top;
+        }
+        const double unit = heights[4] / 6.0; // the third bar: 6 right
+        QVERIFY(unit > 5);
+        const QList<int> counts{3, 1, 0, 2, 6, 0};
+        for (int i = 0; i < counts.size(); ++i)
+            QVERIFY2(qAbs(heights[i] - counts[i] * unit) <= 3, qPrintable(QString("part %1: %2 pixels, %3 a unit").arg(i).arg(heights[i]).arg(unit)));
+        QVERIFY(axis - heights[4] > QFontMetrics(chart.font()).height() * 2); // below the legend, inside the chart
+        int label = 0; // the latest day's label under its bar
+        for (int y = axis + 4; y < img.height(); ++y) // below the line of the axis
+            for (int x = img.width() * 5 / 7; x < img.width(); ++x)
+                label += qGray(img.pixel(x, y)) < 100;
+        QVERIFY(label > 10);
+    }
+
     // What keeps coming back over the days: named with the last day it showed,
     // and whether it fades over the subtractions where it can show.
     void whatKeepsComingBack_data()
@@ -253,6 +314,9 @@ private slots:
         QCOMPARE(copied.mid(1, 2), QStringList({"", QString("Los últimos %1 días con ejercicios").arg(days)}));
         QVERIFY(copied.contains("Sumas — Esta semana: 2 ejercicios, 50 % bien; Antes: ninguno"));
         QVERIFY(copied.contains("Qué repasar"));
+        const QString paper = printedText([h](QPrinter &printer) { h->PrintHistory(printer); });
+        for (const QString &line : copied.mid(1))
+            QVERIFY2(paper.contains(line), qPrintable(line));
         keys(h, "e");
         QVERIFY(!h->isVisible());
     }

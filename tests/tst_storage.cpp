@@ -137,6 +137,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("case, accents, blanks") << QStringList{"Lucía", "lucia ", "LUCIA", "  lucía"} << 1 << 4 << "Lucía";
         QTest::newRow("ñ is a letter of its own") << QStringList{"Peña", "PEÑA", "Pena"} << 2 << 2 << "Peña";
+        QTest::newRow("another mark on an n is an accent") << QStringList{"Ńel", "NEL"} << 1 << 2 << "Ńel";
         QTest::newRow("blanks inside") << QStringList{"Ana  María", "ana maria"} << 1 << 2 << "Ana María";
     }
     void aChildIsAName()
@@ -323,14 +324,24 @@ private slots:
         QCOMPARE(s.attempts("ana").back().a, 10 * k);
     }
 
-    // Two copies of the program writing into one history as fast as they can: nothing lost.
+    // Two copies of the program writing into one history as fast as they can:
+    // nothing lost, and neither takes the other's file for a damaged one.
+    void twoCopiesAtOnce_data()
+    {
+        QTest::addColumn<int>("after"); // the second starts once the first has written this many
+        QTest::newRow("both start at once") << 0;
+        QTest::newRow("one starts while the other writes") << 40;
+    }
     void twoCopiesAtOnce()
     {
+        QFETCH(int, after);
         const int each = 300;
         QTemporaryDir dir;
         const QString file = dir.filePath("cuentas.sqlite");
         QProcess one, two;
         one.start(childProgram(), {file, "Ana", QString::number(each), "--direct"});
+        for (QByteArray said; after > 0 && !said.contains("done " + QByteArray::number(after)) && one.waitForReadyRead(30000);)
+            said += one.readAllStandardOutput();
         two.start(childProgram(), {file, "ANA", QString::number(each), "--direct"});
         for (QProcess *p : {&one, &two}) {
             QVERIFY(p->waitForFinished(120000));
@@ -341,6 +352,7 @@ private slots:
         QCOMPARE(s.count(), 2 * each);
         QCOMPARE(int(s.attempts("ana").size()), 2 * each);
         QCOMPARE(int(s.children().size()), 1);
+        QCOMPARE(QDir(dir.path()).entryList({"*apartado*"}), QStringList()); // nothing set aside
         QCOMPARE(s.integrity(), QStringLiteral("ok"));
     }
 };

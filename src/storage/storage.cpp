@@ -6,15 +6,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLockFile>
 #include <QSet>
-#include <algorithm>
-#include <map>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -46,7 +47,21 @@ static_assert(Storage::Version == 2, "a new version needs its migration in Migra
 // SQLite's primary result codes, as Qt's driver reports them.
 enum SqliteCode { Perm = 3, Busy = 5, Locked = 6, ReadOnly = 8, IoError = 10, Corrupt = 11, Full = 13, CantOpen = 14, NotADatabase = 26 };
 
-int codeOf(const QSqlError &e) { return e.nativeErrorCode().toInt() & 0xFF; }
+int codeOf(const QSqlError &e)
+{
+    bool known = false;
+    const int code = e.nativeErrorCode().toInt(&known);
+    if (known)
+        return code & 0xFF;
+    // A commit that fails carries SQLite's message but not its number.
+    static const std::pair<const char *, int> messages[] = {
+        {"database or disk is full", Full}, {"database is locked", Busy}, {"readonly database", ReadOnly}, {"not a database", NotADatabase},
+        {"malformed", Corrupt},              {"unable to open", CantOpen}, {"disk I/O error", IoError}};
+    for (const auto &[message, c] : messages)
+        if (e.databaseText().contains(QLatin1String(message)))
+            return c;
+    return 0;
+}
 
 Storage::Trouble troubleOf(const QSqlError &e)
 {
@@ -99,6 +114,9 @@ std::optional<std::vector<Attempt::Cell>> cellsOf(const QString &s)
     return cells;
 }
 
+// Text for a column that takes no NULL.
+QString nonNull(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
+
 // A time as the history writes it, in UTC to the millisecond ("2026-12-07T10:42:05.123Z");
 // written by hand for the years of four digits, where Qt's general routine would
 // take much of the time of writing a long history.
@@ -134,35 +152,6 @@ QDateTime timeOf(const QString &s)
             return QDateTime(d, t, Qt::UTC);
     }
     return QDateTime::fromString(s, Qt::ISODateWithMs).toUTC();
-}
-
-// The header of every SQLite file, and the file's own account of its size: a
-// file shorter than that was cut.
-enum class Header { Empty, Sqlite, Damaged };
-Header headerOf(const QString &file)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return Header::Sqlite; // unreadable: the driver says why
-    if (f.size() == 0)
-        return Header::Empty;
-    const QByteArray h = f.read(100);
-    if (h.size() < 100 || !h.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return Header::Damaged;
-    auto be = [&](int at, int n) {
-        quint32 v = 0;
-        for (int i = 0; i < n; ++i)
-            v = v << 8 | quint8(h[at + i]);
-        return v;
-    };
-    const quint32 pageSize = be(16, 2) == 1 ? 65536 : be(16, 2);
-    const quint32 pages = be(28, 4);
-    const bool countValid = be(92, 4) == be(24, 4); // the count is kept up to date by every SQLite since 3.7
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
-        return Header::Damaged;
-    if (countValid && qint64(pages) * pageSize > f.size())
-        return Header::Damaged;
-    return Header::Sqlite;
 }
 
 } // namespace
@@ -222,8 +211,8 @@ bool Storage::open()
     ready_ = t == Trouble::None;
     if (!ready_)
         close(); // the file is left as it is
-    trouble_ = Trouble(-1); // so that the listeners hear it, whatever it was
-    setTrouble(t);
+    trouble_ = t;
+    emit troubleChanged(); // whatever it was before: the listeners learn that it is open, or why not
     return ready_;
 }
 
@@ -240,12 +229,20 @@ Storage::Trouble Storage::opened()
         return Trouble::Folder;
     if (!QDir().mkpath(info.path()) || !QFileInfo(info.path()).isWritable() || (info.exists() && !info.isWritable()))
         return Trouble::NotWritable;
-    const bool damaged = (info.exists() && !info.isFile()) || headerOf(file_) == Header::Damaged; // a pipe, a device, no database
-    const Trouble t = damaged ? Trouble::Damaged : setUp();
+    const bool odd = info.exists() && !info.isFile(); // a pipe or a device would never answer
+    const Trouble t = odd ? Trouble::Damaged : setUp();
     if (t != Trouble::Damaged)
         return t;
 
-    // Not a history of ours, or a damaged one: set aside, never deleted, and a new one begun.
+    // Not a history of ours, or a damaged one: set aside, never deleted, and a
+    // new one begun. One copy of the program at a time, and only if it is still
+    // so once this copy has the lock: another copy may have just done it.
+    close();
+    QLockFile lock(file_ + QStringLiteral(".apartando"));
+    if (!lock.tryLock(10000))
+        return Trouble::Busy;
+    if (!odd && setUp() != Trouble::Damaged)
+        return setUp();
     close();
     const QString stem = info.path() + QStringLiteral("/") + info.completeBaseName() + QStringLiteral("-apartado-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
@@ -258,7 +255,7 @@ Storage::Trouble Storage::opened()
         if (QFileInfo::exists(file_ + QLatin1String(companion)))
             QFile::rename(file_ + QLatin1String(companion), aside + QLatin1String(companion));
     setAside_ = aside;
-    return setUp();
+    return setUp(); // the new one is made before the lock is let go
 }
 
 void Storage::close()
@@ -283,15 +280,16 @@ Storage::Trouble Storage::setUp()
             return std::nullopt;
         return q.value(0);
     };
-    const auto id = value(QStringLiteral("PRAGMA application_id"));
-    const auto version = value(QStringLiteral("PRAGMA user_version"));
-    const auto tables = value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
-    if (!id || !version || !tables)
+    // Whose it is, in one statement: what another copy commits meanwhile is seen whole or not at all.
+    QSqlQuery whose = query(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
+                                           " (SELECT user_version FROM pragma_user_version), (SELECT COUNT(*) FROM sqlite_master)"));
+    if (!run(whose) || !whose.next())
         return troubleOf(error_);
-    const bool ours = id->toInt() == ApplicationId, fresh = id->toInt() == 0 && version->toInt() == 0 && tables->toInt() == 0;
-    if (!ours && !fresh)
+    const int id = whose.value(0).toInt(), version = whose.value(1).toInt(), tables = whose.value(2).toInt();
+    whose.finish();
+    if (id != ApplicationId && !(id == 0 && version == 0 && tables == 0))
         return Trouble::Damaged; // another program's
-    if (version->toInt() > Version)
+    if (version > Version)
         return Trouble::Newer;
     // A write-ahead log, every commit on the disk before it returns, and a wait for the other copy's turn.
     const auto journal = value(QStringLiteral("PRAGMA journal_mode = WAL"));
@@ -334,6 +332,10 @@ QSqlQuery Storage::query(const QString &sql, const QVariantList &values) const
 
 bool Storage::run(QSqlQuery &q) const
 {
+    if (q.lastError().isValid()) { // it could not even be prepared (a file that is no database)
+        error_ = q.lastError();
+        return false;
+    }
     if (q.exec())
         return true;
     error_ = q.lastError();
@@ -368,15 +370,14 @@ bool Storage::add(const Attempt &attempt)
 
 void Storage::writePending()
 {
-    auto text = [](const QString &s) { return s.isNull() ? QStringLiteral("") : s; }; // never NULL
     while (!pending_.empty()) {
         const Attempt &a = pending_.front();
         const bool written = transaction([&] {
             QSqlQuery child = query(QStringLiteral("INSERT INTO child (key, name) VALUES (?, ?) ON CONFLICT (key) DO NOTHING"),
-                                    {text(childKey(a.child)), text(a.child.simplified())});
+                                    {nonNull(childKey(a.child)), nonNull(a.child.simplified())});
             QSqlQuery row = query(QStringLiteral("INSERT INTO attempt (id, exercise, child, ended, kind, a, b, one_digit, cells, correct, race)"
                                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"),
-                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), text(childKey(a.child)),
+                                  {a.id.toString(QUuid::WithoutBraces), a.exercise.toString(QUuid::WithoutBraces), nonNull(childKey(a.child)),
                                    timeText(a.ended), int(a.kind), a.a, a.b, int(a.oneDigit), cellsText(a.cells), int(a.right), int(a.race)});
             if (!run(child) || !run(row))
                 return false;
@@ -384,7 +385,7 @@ void Storage::writePending()
                 return true;
             QSqlQuery tally = query(QStringLiteral("INSERT INTO tally (child, hour, attempts, correct) VALUES (?, ?, 1, ?) ON CONFLICT (child, hour)"
                                                    " DO UPDATE SET attempts = tally.attempts + 1, correct = tally.correct + excluded.correct"),
-                                    {text(childKey(a.child)), timeText(a.ended).left(13), int(a.right)});
+                                    {nonNull(childKey(a.child)), timeText(a.ended).left(13), int(a.right)});
             return run(tally);
         });
         if (!written)
@@ -411,7 +412,7 @@ std::optional<Storage::Child> Storage::child(const QString &name) const
 {
     if (!ready_)
         return std::nullopt;
-    QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child WHERE key = ?"), {childKey(name)});
+    QSqlQuery q = query(QStringLiteral("SELECT key, name FROM child WHERE key = ?"), {nonNull(childKey(name))});
     if (!run(q) || !q.next())
         return std::nullopt;
     return Child{q.value(0).toString(), q.value(1).toString()};
@@ -438,8 +439,7 @@ const QString AttemptColumns = QStringLiteral("SELECT t.id, t.exercise, c.name, 
 // A child's key as a value bound to a statement: never NULL, which no key equals.
 QString boundKey(const QString &name)
 {
-    const QString key = Storage::childKey(name);
-    return key.isNull() ? QStringLiteral("") : key;
+    return nonNull(Storage::childKey(name));
 }
 
 // " AND t.ended >= ? AND t.ended < ?" for the bounds that are valid, their values added.

@@ -113,7 +113,6 @@ void BarChart::paintEvent(QPaintEvent *)
         const int right = value(r, 1), wrong = value(r, 2);
         const qreal hr = plot.height() * right / scaleTop, hw = plot.height() * wrong / scaleTop;
         const QRectF rightBar(x, plot.bottom() - hr, bar, hr), wrongBar(x, plot.bottom() - hr - hw, bar, hw);
-        p.setPen(Qt::NoPen);
         p.fillRect(rightBar, rightBrush);
         p.fillRect(wrongBar, Qt::white);
         p.fillRect(wrongBar, wrongBrush);

@@ -219,6 +219,8 @@ private slots:
                 sqlite(file, {QStringLiteral("PRAGMA user_version = %1").arg(Storage::Version + 1)});
         } else if (damage == "random bytes" || damage == "zeros") {
             put(file, damage == "zeros" ? QByteArray(8192, 0) : random);
+            put(file + "-wal", random.left(4096)); // its log and shared memory go with it, untouched
+            put(file + "-shm", random.right(4096));
         } else if (damage == "another program's SQLite file") {
             sqlite(file, {"CREATE TABLE notes (body TEXT)", "INSERT INTO notes VALUES ('la lista de la compra')"});
         } else if (damage == "a folder in its place") {
@@ -242,6 +244,10 @@ private slots:
         QCOMPARE(!s.setAside().isEmpty(), setAside);
         if (setAside) {
             QCOMPARE(bytesOf(s.setAside()), before); // kept as it was, beside the new one
+            if (damage == "random bytes") { // the log as it was (the shared memory is only an index of it)
+                QCOMPARE(bytesOf(s.setAside() + "-wal"), random.left(4096));
+                QVERIFY(QFileInfo::exists(s.setAside() + "-shm"));
+            }
             QVERIFY(QFileInfo(s.setAside()).fileName().startsWith("cuentas-apartado-" + QDate::currentDate().toString(Qt::ISODate)));
         } else {
             QCOMPARE(bytesOf(file), before); // untouched

@@ -230,7 +230,9 @@ Storage::Trouble Storage::opened()
     if (!QDir().mkpath(info.path()) || !QFileInfo(info.path()).isWritable() || (info.exists() && !info.isWritable()))
         return Trouble::NotWritable;
     const bool odd = info.exists() && !info.isFile(); // a pipe or a device would never answer
-    const Trouble t = odd ? Trouble::Damaged : setUp();
+    Trouble t = odd ? Trouble::Damaged : look();
+    if (t == Trouble::None)
+        t = setUp();
     if (t != Trouble::Damaged)
         return t;
 
@@ -241,9 +243,8 @@ Storage::Trouble Storage::opened()
     QLockFile lock(file_ + QStringLiteral(".apartando"));
     if (!lock.tryLock(10000))
         return Trouble::Busy;
-    if (!odd && setUp() != Trouble::Damaged)
+    if (!odd && look() != Trouble::Damaged)
         return setUp();
-    close();
     const QString stem = info.path() + QStringLiteral("/") + info.completeBaseName() + QStringLiteral("-apartado-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
     QString aside = stem + QStringLiteral(".") + info.suffix();
@@ -266,44 +267,68 @@ void Storage::close()
     }
 }
 
-// The connection, its journal and durability, and the tables at this version.
-Storage::Trouble Storage::setUp()
+// The connection. Read-only to look at a file without changing it: a writing
+// connection to a file that is no database removes its log when it closes.
+bool Storage::attach(bool readOnly)
 {
-    QSqlDatabase d = QSqlDatabase::contains(connection_) ? db() : QSqlDatabase::addDatabase(driver_, connection_);
+    close();
+    QSqlDatabase d = QSqlDatabase::addDatabase(driver_, connection_);
     d.setDatabaseName(file_);
-    d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!d.open())
-        return troubleOf(d.lastError());
-    auto value = [&](const QString &sql) -> std::optional<QVariant> {
-        QSqlQuery q = query(sql);
-        if (!run(q) || !q.next())
-            return std::nullopt;
-        return q.value(0);
-    };
-    // Whose it is, in one statement: what another copy commits meanwhile is seen whole or not at all.
-    QSqlQuery whose = query(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
-                                           " (SELECT user_version FROM pragma_user_version), (SELECT COUNT(*) FROM sqlite_master)"));
-    if (!run(whose) || !whose.next())
-        return troubleOf(error_);
-    const int id = whose.value(0).toInt(), version = whose.value(1).toInt(), tables = whose.value(2).toInt();
-    whose.finish();
-    if (id != ApplicationId && !(id == 0 && version == 0 && tables == 0))
-        return Trouble::Damaged; // another program's
-    if (version > Version)
-        return Trouble::Newer;
-    // A write-ahead log, every commit on the disk before it returns, and a wait for the other copy's turn.
-    const auto journal = value(QStringLiteral("PRAGMA journal_mode = WAL"));
-    QSqlQuery durable = query(QStringLiteral("PRAGMA synchronous = FULL")), patient = query(QStringLiteral("PRAGMA busy_timeout = 5000"));
-    if (!journal || !run(durable) || !run(patient))
-        return troubleOf(error_);
-    if (journal->toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
-        return Trouble::NotWritable; // the log cannot be made beside the file
-    return migrate() ? Trouble::None : troubleOf(error_);
+    d.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000") : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (d.open())
+        return true;
+    error_ = d.lastError();
+    return false;
 }
 
-bool Storage::migrate()
+// Whose the file is, looked at without a change: ours at a version this program
+// knows or a new one (None), a newer one, another program's or no database
+// (Damaged), or why it cannot be read. Read in one statement: what another copy
+// commits meanwhile is seen whole or not at all.
+Storage::Trouble Storage::look()
 {
-    return transaction([this] {
+    if (!QFileInfo::exists(file_))
+        return Trouble::None;
+    if (!attach(true))
+        return troubleOf(error_);
+    Trouble t = Trouble::None;
+    {
+        QSqlQuery whose = query(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
+                                               " (SELECT user_version FROM pragma_user_version), (SELECT COUNT(*) FROM sqlite_master)"));
+        if (!run(whose) || !whose.next()) {
+            t = troubleOf(error_);
+        } else {
+            const int id = whose.value(0).toInt(), version = whose.value(1).toInt(), tables = whose.value(2).toInt();
+            if (id != ApplicationId && !(id == 0 && version == 0 && tables == 0))
+                t = Trouble::Damaged; // another program's
+            else if (version > Version)
+                t = Trouble::Newer;
+        }
+    }
+    close();
+    return t;
+}
+
+// The connection for writing, its journal and durability, and the tables at this version.
+Storage::Trouble Storage::setUp()
+{
+    if (!attach(false))
+        return troubleOf(error_);
+    // A write-ahead log, every commit on the disk before it returns, and a wait for the other copy's turn.
+    QSqlQuery journal = query(QStringLiteral("PRAGMA journal_mode = WAL"));
+    QSqlQuery durable = query(QStringLiteral("PRAGMA synchronous = FULL")), patient = query(QStringLiteral("PRAGMA busy_timeout = 5000"));
+    if (!run(journal) || !journal.next() || !run(durable) || !run(patient))
+        return troubleOf(error_);
+    if (journal.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
+        return Trouble::NotWritable; // the log cannot be made beside the file
+    journal.finish();
+    return migrate();
+}
+
+Storage::Trouble Storage::migrate()
+{
+    bool newer = false;
+    const bool done = transaction([this, &newer] {
         // The mark first: it takes the file for writing, so the version read next is the latest.
         QSqlQuery mark = query(QStringLiteral("PRAGMA application_id = %1").arg(ApplicationId));
         QSqlQuery v = query(QStringLiteral("PRAGMA user_version"));
@@ -311,6 +336,8 @@ bool Storage::migrate()
             return false;
         const int from = v.value(0).toInt();
         v.finish();
+        if (from > Version) // a newer copy of the program has just brought it up: never down
+            return !(newer = true);
         for (int n = from; n < Version; ++n)
             for (const QString &sql : Migrations[n])
                 if (QSqlQuery step = query(sql); !run(step))
@@ -318,6 +345,7 @@ bool Storage::migrate()
         QSqlQuery done = query(QStringLiteral("PRAGMA user_version = %1").arg(Version));
         return run(done);
     });
+    return done ? Trouble::None : newer ? Trouble::Newer : troubleOf(error_);
 }
 
 QSqlQuery Storage::query(const QString &sql, const QVariantList &values) const

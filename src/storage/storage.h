@@ -196,8 +196,10 @@ private:
     // Runs the work in one transaction: committed if it returns true, rolled back otherwise.
     bool transaction(const std::function<bool()> &work);
     Trouble opened();
+    bool attach(bool readOnly);
+    Trouble look();
     Trouble setUp();
-    bool migrate();
+    Trouble migrate();
     void close();
     void setTrouble(Trouble t);
     void writePending();

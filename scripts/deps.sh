@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   cmake make g++
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  # the history of every child: Qt SQL's SQLite driver
+  libqt6sql6-sqlite
   fonts-liberation qt6-translations-l10n
   xvfb xauth
   # reading back a printed record in the tests

@@ -1,5 +1,7 @@
 #include "app/language.h"
 #include "app/startup.h"
+#include "commandline.h"
+#include "storage/storage.h"
 #include "windows/forms.h"
 #include "windows/presentation/form4.h"
 
@@ -7,11 +9,18 @@
 
 int main(int argc, char *argv[])
 {
+    // The teacher's commands run without a window, before any is made.
+    if (const auto status = RunCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     PrepareApplication();
-    // The language chosen last on this computer, or the desktop's the first time.
-    // (Language::setMemory, to keep the choice between runs, comes before this.)
+    Storage history; // every child's exercises and this computer's settings, in the user's data folder
+    // The language chosen last on this computer, read before the first window
+    // is drawn; the desktop's the first time.
+    Language::setMemory({[&history] { return history.peekSetting(Storage::LanguageSetting).value_or(QString()); },
+                         [&history](const QString &code) { history.setSetting(Storage::LanguageSetting, code); }});
     Language::setCurrent(Language::atStart());
+    forms().keepHistory(&history);
     forms().form4()->Show();
     return app.exec();
 }

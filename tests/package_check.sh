@@ -16,7 +16,7 @@ deb=$(ls "$work"/out/cuentas_*.deb) || fail "no package"
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation; do
+for d in libqt6widgets6 libqt6multimedia6 libqt6sql6-sqlite qt6-qpa-plugins fonts-liberation; do
   [[ "$depends" == *"$d"* ]] || fail "Depends lacks $d: $depends"
 done
 

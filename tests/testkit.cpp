@@ -14,6 +14,8 @@
 #include "windows/results/form5.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <QProcess>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -106,6 +108,7 @@ void resetProgram()
 {
     forms().unloadAll();
     forms().record().clear();
+    forms().setStorage(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Module1::reset();
     Language::setCurrent(QStringLiteral("es"));
@@ -228,6 +231,16 @@ void tourEveryWindow()
     forms().form5()->Command1_Click();
 }
 
+void answerColumn(Form1 *f, Op op, int a, int b, const QString &unitsFirst)
+{
+    click(f->Command1[int(op)]);
+    f->ShowExercise(Exercise::Of(op, a, b));
+    f->Command3[0]->setFocus();
+    keys(f, unitsFirst.left(unitsFirst.size() - 1));
+    f->Command3[unitsFirst.size() - 1]->setFocus();
+    keys(f, unitsFirst.right(1) + "r"); // Enter checks
+}
+
 void bringDown(Form2 *d)
 {
     for (CommandButton *arrow : d->Command12)
@@ -235,7 +248,52 @@ void bringDown(Form2 *d)
             return click(arrow);
 }
 
-void addResultsLine(ExerciseKind kind, bool right, const QString &text) { forms().record().add({kind, right, text, {}}); }
+void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit)
+{
+    Attempt attempt;
+    attempt.exercise = QUuid::createUuid();
+    attempt.kind = kind;
+    attempt.a = a;
+    attempt.b = b;
+    attempt.oneDigit = oneDigit;
+    attempt.right = right;
+    forms().record().add(attempt);
+}
+
+Attempt stamped(Attempt a, const QString &child, const QString &when)
+{
+    a.id = QUuid::createUuid();
+    a.child = child;
+    a.ended = QDateTime::fromString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUTC();
+    return a;
+}
+
+Attempt workedColumn(const QString &child, const QString &when, Op op, int a, int b, const QString &unitsFirst)
+{
+    Exercise e = Exercise::Of(op, a, b);
+    for (int i = 0; i < unitsFirst.size(); ++i)
+        e.Answer[i].enter({DigitKey::Digit, unitsFirst[i].digitValue()});
+    e.Judge();
+    return stamped(Attempt::Of(e, false), child, when);
+}
+
+QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start("pdftotext", {file, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString printedText(const std::function<void(QPrinter &)> &print)
+{
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out.filePath("printed.pdf"));
+    print(printer);
+    return pdfText(out.filePath("printed.pdf"));
+}
 
 QStringList resultsLines()
 {

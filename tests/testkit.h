@@ -9,14 +9,17 @@
 #include "app/module1.h"
 #include "app/random.h"
 #include "app/sound.h"
+#include "exercises/exercise.h"
 #include "record/record.h"
 #include "ui/form.h"
 
 #include <QAccessible>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 class Form1;
+class QPrinter;
 class Form2;
 
 // A copy of data/ that the program reads instead of the folder beside the executable.
@@ -84,10 +87,25 @@ Form1 *loadMainWindow(const QString &player = QStringLiteral("Ana"));
 // answer, the backgrounds and the results, a long multiplication checked empty,
 // a long division brought down to Fin, and the teacher's copy. Four lines.
 void tourEveryWindow();
+// In the main window: the operation's button, then this exercise, answered by
+// keys from the units (written into empty boxes) and checked with Enter.
+void answerColumn(Form1 *f, Op op, int a, int b, const QString &unitsFirst);
 // Clicks the arrow that brings the division's next digit down.
 void bringDown(Form2 *d);
-// Hands the record of the run a finished exercise, as an exercise window does.
-void addResultsLine(ExerciseKind kind, bool right, const QString &text);
+// Hands the record of the run a finished exercise, as an exercise window does:
+// a op b (a long multiplication by b's units only when oneDigit), right or not,
+// no cell written.
+void addAttempt(ExerciseKind kind, int a, int b, bool right, bool oneDigit = false);
+// A finished exercise of the column window as the history keeps it: a op b
+// answered with these digits (units first) and checked, by this child at this
+// local time ("2026-12-07 10:42:05"), with an id of its own.
+Attempt workedColumn(const QString &child, const QString &when, Op op, int a, int b, const QString &unitsFirst);
+// Any attempt stamped so.
+Attempt stamped(Attempt a, const QString &child, const QString &when);
+// The text of a PDF file, as poppler reads it back (a form feed ends each page).
+QString pdfText(const QString &file);
+// What this prints on a PDF printer, read back.
+QString printedText(const std::function<void(QPrinter &)> &print);
 // The lines of the results list, and the last of them.
 QStringList resultsLines();
 QString lastLine();

@@ -239,7 +239,7 @@ private slots:
         } else {
             if (window == 4)
                 forms().unloadAll();
-            addResultsLine(ExerciseKind::Addition, true, "Suma: 2 + 3 = 5 ** ¡MUY BIEN! **");
+            addAttempt(ExerciseKind::Addition, 2, 3, true);
             f = window == 3 ? static_cast<Form *>(forms().form3()) : window == 4 ? static_cast<Form *>(forms().form4()) : forms().form5();
             f->Show();
         }

@@ -3,9 +3,13 @@
 // answer, and the record of the run.
 #include "testkit.h"
 
+#include "app/module1.h"
+
 #include "exercises/exercise.h"
 #include "exercises/longdivision.h"
 #include "exercises/longmultiplication.h"
+#include "diagnosis/diagnosis.h"
+#include "record/formatter.h"
 #include "record/record.h"
 
 #include <QSignalSpy>
@@ -163,8 +167,10 @@ private slots:
         for (int k = 0; k < int(d.Steps.size()); ++k)
             quotient += QString::number(d.QuotientCell(k).right);
         QCOMPARE(quotient, QString::number(dividend / divisor));
-        QCOMPARE(d.ResultsText("¡BIEN!"), QStringLiteral("DIVISIÓN %1 : %2 = %3 + RESTO - %4 ** ¡BIEN! **")
-                                              .arg(dividend).arg(divisor).arg(dividend / divisor).arg(dividend % divisor));
+        Formatter format;
+        format.words.divisionVerdicts[0] = "¡BIEN!";
+        QCOMPARE(format.Text(Attempt::Of(d)), QStringLiteral("DIVISIÓN %1 : %2 = %3 + RESTO - %4 ** ¡BIEN! **")
+                                                  .arg(dividend).arg(divisor).arg(dividend / divisor).arg(dividend % divisor));
         QVERIFY(!d.Started() && !d.NextArrow() && !d.FinReady());
     }
 
@@ -338,7 +344,12 @@ private slots:
         QCOMPARE(heard, said);
         QCOMPARE(m.Right(), said.endsWith('r') && checks.contains('2'));
         const bool wrong = said.endsWith('w');
-        QCOMPARE(m.ResultsText("Multiplicación: ", wrong, "MAL"),
+        Formatter format;
+        format.words.multiplicationTitle = "Multiplicación: ";
+        format.words.multiplicationVerdicts = {"MAL", "MAL"};
+        Attempt checked = Attempt::Of(m);
+        checked.right = !wrong; // as the row check judged it, final or not
+        QCOMPARE(format.Text(checked),
                  QStringLiteral("Multiplicación: %1 X 45 = %2 ** MAL **").arg(a).arg(wrong ? " ? " : QString::number(a * 45)));
     }
 
@@ -370,18 +381,77 @@ private slots:
         QCOMPARE(e.Carry[1].first.value_or(-1), 1);
     }
 
-    void recordNumbersEveryWindowInOneSequence()
+    // An attempt keeps every cell the child wrote, so its model comes back the
+    // same: the same attempt again, the same diagnosis, and one Serial however
+    // often it is made (the checks of one exercise count once).
+    void attemptsMakeTheirModelsAgain()
     {
+        Exercise sum = Exercise::Of(Op::Addition, 57, 68);
+        for (auto [place, digit] : {std::pair{0, 5}, {1, 1}, {2, 1}}) // 115: the carry forgotten
+            sum.Answer[place].enter({DigitKey::Digit, digit});
+        sum.Carry[1].enter({DigitKey::Digit, 1}); // noted all the same
+        sum.Judge();
+        LongDivision division = LongDivision::Of(1234, 7);
+        division.Start();
+        work(division, "Q0=1 R1:1=6 R1:0=0 v Q1=7 t R2:2=4 R2:1=0 v Q2=6 t R3:3=2 R3:2=0 F");
+        LongMultiplication product = LongMultiplication::Of(23, 45);
+        enter(product, Row::First, "115");
+        enter(product, Row::Second, "_92");
+        enter(product, Row::Result, "1025");
+        product.Check(Row::Result);
+        LongMultiplication byOne = LongMultiplication::Of(47, 23, LongMultiplication::MultiplierSize::OneDigit);
+        enter(byOne, Row::First, "181"); // 47 × 3, the carry added before multiplying
+        byOne.Check(Row::First);
+        auto attemptOf = [](const Worked &w) {
+            return std::visit(
+                [](const auto &m) -> Attempt {
+                    using M = std::decay_t<decltype(m)>;
+                    if constexpr (std::is_same_v<M, Exercise>)
+                        return Attempt::Of(m, true);
+                    else if constexpr (std::is_same_v<M, std::monostate>)
+                        return {};
+                    else
+                        return Attempt::Of(m);
+                },
+                w);
+        };
+        auto serialOf = [](const Worked &w) {
+            return std::visit([](const auto &m) { if constexpr (std::is_same_v<std::decay_t<decltype(m)>, std::monostate>) return 0; else return m.Serial; }, w);
+        };
+        for (const Worked &w : std::vector<Worked>{sum, division, product, byOne}) {
+            const Attempt a = attemptOf(w);
+            QVERIFY(a.cells.size() >= 3 && !a.exercise.isNull());
+            const Worked again = a.Model();
+            QCOMPARE(again.index(), w.index());
+            Attempt same = attemptOf(again);
+            same.right = a.right; // the verdict is the attempt's own: a model made again has not been checked through
+            QVERIFY(same == a);
+            QCOMPARE(serialOf(again), serialOf(w));
+            QCOMPARE(serialOf(a.Model()), serialOf(w));
+            QVERIFY(Diagnosis::Of(again).examples == Diagnosis::Of(w).examples);
+            QVERIFY(Diagnosis::Of(again).wrongDigits == Diagnosis::Of(w).wrongDigits);
+        }
+        QVERIFY(Diagnosis::Of(Attempt::Of(sum, false).Model()).wrong()); // and it finds what the child got wrong
+    }
+
+    void recordStampsEveryWindowsAttemptsInOneSequence()
+    {
+        Module1::PlayerName = "Lucía";
         Record record;
         QSignalSpy added(&record, &Record::added);
-        record.add({ExerciseKind::Addition, true, "Suma: 2 + 3 = 5", Exercise::Of(Op::Addition, 2, 3)});
-        record.add({ExerciseKind::WrittenDivision, false, "DIVISIÓN", LongDivision::Of(1234, 7)});
-        QCOMPARE(record.records().back().line, QStringLiteral("2. DIVISIÓN"));
+        record.add(Attempt::Of(Exercise::Of(Op::Addition, 2, 3), false));
+        record.add(Attempt::Of(LongDivision::Of(1234, 7)));
         QCOMPARE(added.size(), 2);
-        QVERIFY(std::holds_alternative<LongDivision>(record.records().back().exercise));
+        const Attempt &first = record.attempts().front(), &last = record.attempts().back();
+        QCOMPARE(Formatter().Line(2, last), QStringLiteral("2. DIVISIÓN 1234 : 7 = 176 + RESTO - 2 **  **"));
+        QVERIFY(std::holds_alternative<LongDivision>(last.Model()));
+        QCOMPARE(last.child, QStringLiteral("Lucía"));
+        QVERIFY(!first.id.isNull() && first.id != last.id && first.exercise != last.exercise);
+        QCOMPARE(last.ended.timeSpec(), Qt::UTC);
+        QVERIFY(qAbs(last.ended.secsTo(QDateTime::currentDateTimeUtc())) < 60);
         record.clear();
-        record.add({ExerciseKind::Addition, true, "x", {}});
-        QCOMPARE(record.records().front().line, QStringLiteral("1. x"));
+        QVERIFY(record.attempts().empty());
+        Module1::reset();
     }
 };
 

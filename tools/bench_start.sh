@@ -5,6 +5,8 @@
 # the same for a bare window holding what the presentation window shows.
 # Usage: tools/bench_start.sh [path/to/cuentas] [runs]   (needs xvfb, x11-utils, g++ and qt6-base-dev)
 #   COLD=1 drops the page cache before every start (as root), for a cold start.
+#   HISTORY=FILE starts the program on a copy of that history (it is opened once the first window is drawn).
+#   XVFB_DISPLAY=:n runs the virtual screen on display :n (default :97).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 bin="${1:-$here/../build/bin/cuentas}"
@@ -14,12 +16,17 @@ if [ ! -x "$bare" ] || [ "$here/bare_window.cpp" -nt "$bare" ]; then
   # shellcheck disable=SC2046
   g++ -O2 -fPIC -std=c++17 "$here/bare_window.cpp" -o "$bare" $(pkg-config --cflags --libs Qt6Widgets)
 fi
-source "$here/xvfb.sh" :97
+source "$here/xvfb.sh" "${XVFB_DISPLAY:-:97}"
+# The program keeps its history in a data folder of the benchmark's own (HISTORY=FILE: a copy of that history).
+data="$(mktemp -d)"
+cleanup() { rm -rf "$data"; }
+export XDG_DATA_HOME="$data"
 
 # One start: milliseconds to the mapped window, then the resident memory in kB a second later.
 start() {
   local program="$1" title="$2" begin end pid
   [ -n "${COLD:-}" ] && { sync; echo 3 > /proc/sys/vm/drop_caches; }
+  if [ -n "${HISTORY:-}" ]; then mkdir -p "$data/Cuentas"; cp "$HISTORY" "$data/Cuentas/cuentas.sqlite"; fi
   begin=$(date +%s%N)
   $program >/dev/null 2>&1 &
   pid=$!

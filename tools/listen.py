@@ -160,6 +160,23 @@ def multiplication(d, times):
             key('Tab')  # from the check, which stays, to the size button
 
 
+def teacher(d, times):
+    """The teacher's door, the PIN and the class window: what Orca said at each step."""
+    def step(name, *keys, delay=900, settle=3):
+        n = len(said(d.log))
+        print('=== ' + name, flush=True)
+        key(*keys, delay=delay)
+        time.sleep(settle)
+        for s in said(d.log)[n:]:
+            print('   ', s.split('{')[0])
+    step('Ctrl+P on the presentation window; a PIN too short, Enter', 'ctrl+p', '1', '2', 'Return')
+    step('a new PIN typed twice', 'BackSpace', 'BackSpace', '1', '2', '3', '4', 'Tab', '1', '2', '3', '4', delay=250)
+    step('Enter: the class window, on the table', 'Return')
+    step('down the rows, along a row', 'Down', 'Right', 'Right', 'Right', 'Right', 'Right')
+    step('Tab through the commands, and round to the days', *['Tab'] * 10)
+    step("back to the table, Enter: the child's history", *['shift+Tab'] * 10, 'Return', delay=300)
+
+
 def count(log, endings, quiet):
     """For each thing Orca should have said, whether it said it: the first
     utterance of the program's notification not yet counted, from the moment
@@ -201,6 +218,9 @@ if __name__ == '__main__':
         sys.exit(0)
     _, _, log, scenario, times, endings = sys.argv
     d = Driver(log, endings)
+    if scenario == 'class':
+        teacher(d, int(times))
+        sys.exit(0)
     key('A', 'n', 'a', 'Return')
     time.sleep(2)
     globals()[scenario](d, int(times))

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What Orca says while exercises are worked to their end by keyboard, on a
 # virtual screen with its own D-Bus and accessibility bus.
-#   tools/listen.sh [--times N] [--walker] [--slow] [column|race|division|multiplication ...]
-# All four by default, each worked N times in a row (1 by default; right and
+#   tools/listen.sh [--times N] [--walker] [--slow] [column|race|division|multiplication|class ...]
+# The four exercise windows by default, each worked N times in a row (1 by default; right and
 # wrong in turn) in one run of Orca and the program. With --walker a second
 # accessibility client (tools/walk_tree.py) walks the whole tree every 0.3 s
 # meanwhile, as an inspector or a test driver does. With --slow Orca runs only
@@ -11,7 +11,9 @@
 # Prints, for each scenario, what Orca said at each ending and any verdict it
 # did not say, then how many of the endings and of the steps' verdicts it said.
 # The display is $LISTEN_DISPLAY (:97 by default). Orca's logs stay in the
-# folder printed first.
+# folder printed first. The class scenario (the teacher's door, the PIN and the
+# class window on a small class made by bench_class, built with the tests) has
+# no ending: what Orca said at each step is printed.
 # Needs: apt-get install orca at-spi2-core xdotool xvfb dbus
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -44,6 +46,13 @@ if [ "${1:-}" != "--inside" ]; then
 fi
 shift
 scenario="$1" base="$2" times="$3" walker="$4" slow="$5"
+# The program keeps its history in a folder of the script's own; the class
+# window is heard on a small class made by bench_class.
+export XDG_DATA_HOME="$base-data"
+if [ "$scenario" = class ]; then
+  QT_QPA_PLATFORM=offscreen "$(dirname "$bin")/bench_class" --sample "$base.cuentas" 3 5 4 >/dev/null 2>&1
+  "$bin" --import "$base.cuentas" >/dev/null
+fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 pids=()
 cleanup() {

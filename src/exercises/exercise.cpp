@@ -131,7 +131,7 @@ Exercise::Judgement Exercise::Judge()
             Answer[i].verdict = Verdict::Right;
         j.digitRight[i] = Answer[i].verdict == Verdict::Right;
     }
-    j.entered = Operation == Op::Division ? Answer[0].caption() : num(j.right ? ExpectedResult : typed());
+    j.entered = Entered(j.right);
     checked_ = answer();
     return j;
 }
@@ -170,7 +170,4 @@ QString Exercise::Statement(const QString &operationName) const
     return operationName + QStringLiteral(": ") + num(OperandA) + sign + num(OperandB);
 }
 
-QString Exercise::ResultsText(const QString &operationName, const Judgement &j) const
-{
-    return Statement(operationName) + (j.right ? QStringLiteral(" = ") : QStringLiteral(" <> ")) + j.entered;
-}
+QString Exercise::Entered(bool right) const { return Operation == Op::Division ? Answer[0].caption() : num(right ? ExpectedResult : typed()); }

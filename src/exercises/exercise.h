@@ -56,9 +56,9 @@ struct Exercise {
 
     // The exercise as the results line begins it: "Suma: 25 + 17", "División: 12 / 4".
     QString Statement(const QString &operationName) const;
-    // The exercise and the answer as the results line writes them after its
-    // number: "Suma: 25 + 17 = 42", "División: 12 / 4 <> 5".
-    QString ResultsText(const QString &operationName, const Judgement &j) const;
+    // The answer as the results line writes it: the right result when right,
+    // otherwise what the boxes hold (an empty box as 0); a division's one box as it is.
+    QString Entered(bool right) const;
 
 private:
     void SetAnswerDigits();

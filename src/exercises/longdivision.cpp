@@ -167,9 +167,3 @@ void LongDivision::JudgeRow(int row, std::vector<Judged> &out)
 void LongDivision::JudgeQuotient(int k, std::vector<Judged> &out) { JudgeCell(0, k, quotient_[k], out); }
 
 QString LongDivision::Statement() const { return num(Dividend) + QStringLiteral(" : ") + num(Divisor); }
-
-QString LongDivision::ResultsText(const QString &verdictWord) const
-{
-    return QStringLiteral("DIVISIÓN ") + Statement() + QStringLiteral(" = ") + num(Quotient()) + QStringLiteral(" + RESTO - ") +
-           num(Remainder()) + verdictTail(verdictWord);
-}

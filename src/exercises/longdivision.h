@@ -103,8 +103,6 @@ public:
     // before the last digit is down, nor a second time.
     std::vector<Judged> Finish();
 
-    // "DIVISIÓN 1234 : 7 = 176 + RESTO - 2" + the verdict's tail.
-    QString ResultsText(const QString &verdictWord) const;
     QString Statement() const; // "1234 : 7"
 
 private:

@@ -113,9 +113,3 @@ bool LongMultiplication::Right() const
 }
 
 QString LongMultiplication::Statement() const { return num(Multiplicand) + QStringLiteral(" X ") + num(UsedMultiplier()); }
-
-QString LongMultiplication::ResultsText(const QString &title, bool wrong, const QString &verdictWord) const
-{
-    return title + Statement() + QStringLiteral(" = ") + (wrong ? QStringLiteral(" ? ") : num(Multiplicand * UsedMultiplier())) +
-           verdictTail(verdictWord);
-}

@@ -68,8 +68,6 @@ public:
 
     // "23 X 45", or "23 X 5" with one multiplier digit.
     QString Statement() const;
-    // The title, the exercise, " = " and the product (" ? " when wrong), and the verdict's tail.
-    QString ResultsText(const QString &title, bool wrong, const QString &verdictWord) const;
 
 private:
     void WorkOut();

@@ -1,27 +1,17 @@
 #include "record/record.h"
 
-#include "exercises/numbers.h"
+#include "app/module1.h"
 
-void Record::add(const Finished &finished)
+void Record::add(Attempt attempt)
 {
-    const int number = int(records_.size()) + 1;
-    records_.push_back({finished.kind, finished.right, num(number) + QStringLiteral(". ") + finished.text, finished.exercise});
-    emit added(records_.back());
+    if (attempt.id.isNull())
+        attempt.id = QUuid::createUuid();
+    if (attempt.child.isNull())
+        attempt.child = Module1::PlayerName;
+    if (!attempt.ended.isValid())
+        attempt.ended = QDateTime::currentDateTimeUtc();
+    attempts_.push_back(std::move(attempt));
+    emit added(attempts_.back());
 }
 
-void Record::clear() { records_.clear(); }
-
-ExerciseKind kindOf(Op op)
-{
-    switch (op) {
-    case Op::Division:
-        return ExerciseKind::Division;
-    case Op::Subtraction:
-        return ExerciseKind::Subtraction;
-    case Op::Multiplication:
-        return ExerciseKind::Multiplication;
-    case Op::Addition:
-        break;
-    }
-    return ExerciseKind::Addition;
-}
+void Record::clear() { attempts_.clear(); }

@@ -255,10 +255,11 @@ void Announcement::say(const QString &text)
 
 void Form::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
-        return;
-    QPainter p(this);
-    p.drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) {
+        QPainter p(this);
+        p.drawPixmap(0, 0, picture_);
+    }
+    emit painted();
 }
 
 void Form::closeEvent(QCloseEvent *e)

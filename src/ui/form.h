@@ -211,6 +211,8 @@ signals:
     void unloaded();
     // The window's notification said this aloud.
     void announced(const QString &text);
+    // The window has been drawn on the screen (each time it is).
+    void painted();
 
 protected:
     // Handlers, wired by the window's constructor: onClick(Command5, &Form2::Command5_Click).

@@ -4,6 +4,7 @@
 #include "record/record.h"
 
 #include <QPointer>
+#include <memory>
 
 class FileList;
 class Form;
@@ -12,6 +13,10 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class HistoryWindow;
+class ClassWindow;
+class Storage;
+class TeacherPin;
 
 class Forms
 {
@@ -21,6 +26,14 @@ public:
     Form3 *form3();
     Form4 *form4();
     Form5 *form5();
+    HistoryWindow *history();
+    // The teacher's class window over `over`, once the PIN is right: one at a
+    // time; its rows open the history window.
+    void openClass(QWidget *over);
+    ClassWindow *classWindow() const;
+    // The teacher's PIN on the history of this computer (wrong tries count over
+    // the run); none without a history.
+    TeacherPin *pin();
 
     // The main window and the results window as plain windows, and the main
     // window's list of backgrounds: what the shared commands need of them.
@@ -41,15 +54,26 @@ public:
     // The record of the run: the exercise windows hand it their finished
     // exercises, the results window shows it. It outlives every window.
     Record &record() { return record_; }
+    // The history on disk, if the program keeps one.
+    Storage *storage() const { return storage_; }
+    void setStorage(Storage *storage);
+    // The program's history: opened once the presentation window is on the
+    // screen (the start is not held up), then it writes every finished exercise
+    // of the record at once. Call before showing the presentation window.
+    void keepHistory(Storage *storage);
 
 private:
     template <class F> F *get(QPointer<F> &slot);
     Record record_;
+    Storage *storage_ = nullptr;
     QPointer<Form1> f1_;
     QPointer<Form2> f2_;
     QPointer<Form3> f3_;
     QPointer<Form4> f4_;
     QPointer<Form5> f5_;
+    QPointer<HistoryWindow> history_;
+    QPointer<ClassWindow> class_;
+    std::unique_ptr<TeacherPin> pin_;
 };
 
 Forms &forms();

@@ -335,14 +335,13 @@ void Form1::CheckAnswer(bool raceFinish)
             Picture1->hide();
         ClearCarries();
     }
-    const QString &name = OperationNames[int(Current.Operation)];
     Conclude({.right = j.right,
               .animation = j.right ? Vorlando2 : nullptr,
               .gif = "/gifs/acierto2.gif",
               // the race's own check of a wrong answer says the right one too
               .said = verdictSaid(verdict, j.right) + (raceFinish && !j.right ? QStringLiteral(": ") + num(Current.ExpectedResult) : QString()),
               .again = again,
-              .done = Finished{kindOf(Current.Operation), j.right, Current.ResultsText(name, j) + verdictTail(verdict), Current}});
+              .done = Attempt::Of(Current, RaceOn || raceFinish)});
 }
 
 void Form1::LockAnswerEntry()

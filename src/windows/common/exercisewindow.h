@@ -15,7 +15,7 @@ public:
 
 signals:
     // An exercise is finished; the record of the run listens.
-    void finished(const Finished &exercise);
+    void finished(const Attempt &exercise);
 
 protected:
     struct Conclusion {
@@ -24,7 +24,7 @@ protected:
         QString gif;
         QString said;                   // the verdict, said aloud
         bool again = false;             // the same work checked again: shown and said, not handed on twice
-        std::optional<Finished> done;   // the exercise, when the check finishes it
+        std::optional<Attempt> done;    // the exercise, when the check finishes it
     };
     // The end of a check: the finished exercise goes to the record, the colours
     // are on screen, the animation starts, the right or wrong sound plays, and

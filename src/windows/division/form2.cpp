@@ -415,7 +415,7 @@ void Form2::Command9_Click()
               .animation = Vorlando1,
               .gif = faultless ? "/gifs/si.gif" : "/gifs/no.gif",
               .said = verdictSaid(verdict, faultless) + QLatin1Char(' ') + Command10[0]->Caption(),
-              .done = Finished{ExerciseKind::WrittenDivision, faultless, Division.ResultsText(verdict), Division}});
+              .done = Attempt::Of(Division)});
 }
 
 // Says whether the step just checked was right.

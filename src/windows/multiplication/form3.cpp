@@ -198,9 +198,9 @@ void Form3::Command7_Click(int Index)
         carry->setCaption(QString());
     }
     const QString &verdict = VerdictTexts[wrong ? 1 : 0];
-    std::optional<Finished> done;
+    std::optional<Attempt> done;
     if (final)
-        done = Finished{ExerciseKind::WrittenMultiplication, !wrong, Current.ResultsText(MultiplicationTitle, wrong, verdict), Current};
+        done = Attempt::Of(Current);
     // Said aloud: the row checked, or the verdict on the whole; then on to what comes next.
     Conclude({.right = !wrong,
               .animation = Vorlando1,

@@ -6,6 +6,8 @@
 #include "windows/column/form1.h"
 #include "windows/forms.h"
 
+#include <QAction>
+
 const char *const ContactText = "equipo de Cuentas, cuentas@example.org";
 
 namespace {
@@ -23,6 +25,8 @@ FormLayout design()
             {.name = "Label1", .kind = Kind::Label, .caption = "Nombre", .rect = {120, 5400, 2175, 375}, .font = {"Arial", 18, true}},
             // The language of the program; the row under it is kept free for one more command.
             {.name = "Combo1", .kind = Kind::ComboBox, .rect = {120, 5880, 2175, 390}, .font = {"Arial", 10, true}},
+            // The teacher's door to the class, low on the left, out of the child's way.
+            {.name = "Command2", .caption = "Profesorado", .rect = {120, 6330, 2175, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
             {.name = "Image1", .kind = Kind::Image, .rect = {120, 120, 6855, 4980}, .picture = ":/pictures/card.png",
              .accessibleName = "Cuentas 2.2"},
         },
@@ -40,15 +44,22 @@ Form4::Form4() : Form(design())
     Combo1 = control<ComboBox>("Combo1");
     for (const Language::Tongue &t : Language::tongues())
         Combo1->AddItem(t.name);
-    DesignCaptions = {Label1->Caption(), Command1->Caption()};
-    Text1->setAccessibleName(Label1->Caption());
-    onClick(Command1, &Form4::Command1_Click);
+    Command2 = control<CommandButton>("Command2");
+    DesignCaptions = {Label1->Caption(), Command1->Caption(), Command2->Caption()};
     onClick(Combo1, &Form4::Combo1_Click);
+    onClick(Command1, &Form4::Command1_Click);
+    onClick(Command2, &Form4::Command2_Click);
+    // Ctrl+P opens the class too, wherever the focus is.
+    TeacherAction = new QAction(Command2->Caption(), this);
+    TeacherAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    TeacherAction->setShortcutContext(Qt::WindowShortcut);
+    connect(TeacherAction, &QAction::triggered, Command2, &QAbstractButton::click);
+    addAction(TeacherAction);
     onEnter(Text1, &Form4::Command1_Click);
     // The presentation window makes no sound: the sound device loads in the
     // background while the child types a name, ready for the main window.
     connect(Text1, &QLineEdit::textEdited, this, [] { Sound::warmUp(); });
-    setFocusOrder({Text1, Command1, Combo1});
+    setFocusOrder({Text1, Command1, Combo1, Command2});
     Text1->setFocus();
 }
 
@@ -64,6 +75,8 @@ void Form4::ShowTexts()
     Label1->setCaption(DesignCaptions[0]);
     Text1->setAccessibleName(DesignCaptions[0]);
     Command1->setCaption(DesignCaptions[1]);
+    Command2->setCaption(DesignCaptions[2]);
+    TeacherAction->setText(DesignCaptions[2]);
     NamePrompt.clear();
     Language::load(Language::WindowFolder, "presentacion.txt", texts());
     if (AskingForName)
@@ -96,8 +109,15 @@ std::vector<Language::Line> Form4::texts()
         {1, [this](const QString &s) { Text1->setAccessibleName(s); }},
         {2, caption(Command1)},
         {3, into(NamePrompt)}, // what the button asks when no name was typed
+        {4, [this](const QString &s) {
+             Command2->setCaption(s);
+             TeacherAction->setText(s);
+         }},
     };
 }
+
+// The teacher's class, once the PIN is right.
+void Form4::Command2_Click() { forms().openClass(this); }
 
 void Form4::Command1_Click()
 {

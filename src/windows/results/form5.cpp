@@ -4,19 +4,18 @@
 #include "app/language.h"
 #include "windows/column/form1.h"
 #include "windows/forms.h"
-#include "diagnosis/diagnosis.h"
-#include "exercises/numbers.h"
+#include "storage/storage.h"
+#include "windows/results/historywindow.h"
+#include "windows/results/teacher.h"
+
+#include <QPrinter>
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTextCursor>
-#include <QTextDocument>
 
 namespace {
 
@@ -32,8 +31,11 @@ FormLayout design()
             {.name = "Label1", .kind = Kind::Label, .caption = "Label1", .rect = {120, 120, 4575, 495}, .align = Qt::AlignCenter},
             {.name = "Command1", .caption = "Copiar", .rect = {4755, 165, 1230, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
             {.name = "Command2", .caption = "Imprimir", .rect = {6045, 165, 1290, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
-            // What the child should practise, under the list.
+            // What the child should practise and the child's history, under the list.
             {.name = "Command3", .caption = "Qué repasar", .rect = {120, 6615, 2535, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
+            {.name = "Command4", .caption = "Historial", .rect = {2775, 6615, 2535, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
+            // Whether this run is kept in the history, when it is not (or an old file was set aside): under the list, which makes room.
+            {.name = "Label2", .kind = Kind::Label, .rect = {120, 5760, 7215, 780}, .font = {"Arial", 10, true}, .visible = false},
         },
     };
 }
@@ -47,28 +49,24 @@ Form5::Form5() : Form(design())
     Command1 = control<CommandButton>("Command1");
     Command2 = control<CommandButton>("Command2");
     Command3 = control<CommandButton>("Command3");
+    Command4 = control<CommandButton>("Command4");
+    Label2 = control<Label>("Label2");
     Label1->setForeColor(vb::White); // a light heading on the blue window
     Label1->setSingleLine(true);     // a long name is cut, never wrapped
+    Label2->setForeColor(vb::White);
+    Label2->setWordWrap(true);
     onClick(Command1, &Form5::Command1_Click);
     onClick(Command2, &Form5::Command2_Click);
     onClick(Command3, &Form5::Command3_Click);
+    onClick(Command4, &Form5::Command4_Click);
     onEscape([this] { hide(); }); // as the close box
 
-    // Ctrl+C, Ctrl+P and Ctrl+R anywhere in the window, and all three on the list's menu.
-    auto command = [this](CommandButton *button, const QKeySequence &key) {
-        auto *a = new QAction(button->Caption(), this);
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-        connect(a, &QAction::triggered, button, &QAbstractButton::click);
-        addAction(a);
-        List1->addAction(a);
-        return a;
-    };
-    CopyAction = command(Command1, QKeySequence::Copy);
-    PrintAction = command(Command2, QKeySequence::Print);
-    ReviewAction = command(Command3, QKeySequence(Qt::CTRL | Qt::Key_R));
-    List1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    setFocusOrder({List1, Command1, Command2, Command3});
+    // Ctrl+C, Ctrl+P, Ctrl+R and Ctrl+H anywhere in the window, and all four on the list's menu.
+    CopyAction = commandKey(this, Command1, QKeySequence::Copy, List1);
+    PrintAction = commandKey(this, Command2, QKeySequence::Print, List1);
+    ReviewAction = commandKey(this, Command3, QKeySequence(Qt::CTRL | Qt::Key_R), List1);
+    HistoryAction = commandKey(this, Command4, QKeySequence(Qt::CTRL | Qt::Key_H), List1);
+    setFocusOrder({List1, Command1, Command2, Command3, Command4});
 }
 
 // The close box only hides the window: the record of the run stays, later lines
@@ -85,121 +83,78 @@ void Form5::Form_Load()
     const CommandButton *b = main->Command1[1];
     MoveTo(b->Left() + main->Left() + b->Width() + 80, main->Top() + 80);
     Language::load("/idioma/", "Resultados.txt", texts());
+    Format.words.loadLineWords();
+    if (const Storage *storage = forms().storage()) {
+        connect(storage, &Storage::troubleChanged, this, &Form5::ShowKept);
+        ShowKept();
+    }
 }
 
-// Resultados.txt, line by line.
+// One line under the list when this run is not kept, and why (or when an old
+// history was set aside); the list gives it room. Said aloud once when it appears.
+void Form5::ShowKept()
+{
+    const Storage *s = forms().storage();
+    const QString folder = QDir::toNativeSeparators(QFileInfo(s->file()).path());
+    const QString detail = s->trouble() == Storage::Trouble::Folder || s->trouble() == Storage::Trouble::Damaged
+                               ? QDir::toNativeSeparators(s->file())
+                               : folder;
+    const QString line = Format.KeptLine(int(s->trouble()), detail, QFileInfo(s->setAside()).fileName()); // beside the new one
+    if (line == Label2->Caption() && Label2->Visible() == !line.isEmpty())
+        return;
+    Label2->setCaption(line);
+    Label2->setVisible(!line.isEmpty());
+    List1->place(List1->Left(), List1->Top(), List1->Width(), (line.isEmpty() ? Label2->Top() + Label2->Height() : Label2->Top() - 60) - List1->Top());
+    if (!line.isEmpty())
+        announce(line);
+}
+
+// Resultados.txt, line by line: the window's own controls, and the words of the formatter.
 std::vector<Language::Line> Form5::texts()
 {
-    return {
-        {1, [this](const QString &title) {
-             Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + title);
-             setWindowTitle(Label1->Caption());
-             setAccessibleName(Label1->Caption());
-             List1->setAccessibleName(Label1->Caption());
-         }},
-        {2, [this](const QString &s) {
-             Command1->setCaption(s);
-             CopyAction->setText(s);
-         }},
-        {3, [this](const QString &s) {
-             Command2->setCaption(s);
-             PrintAction->setText(s);
-         }},
-        {4, Language::into(Words.nothing)},
-        {5, Language::into(Words.kinds[0])}, {6, Language::into(Words.kinds[1])}, {7, Language::into(Words.kinds[2])},
-        {8, Language::into(Words.kinds[3])}, {9, Language::into(Words.kinds[4])}, {10, Language::into(Words.kinds[5])},
-        {11, Language::into(Words.right)}, {12, Language::into(Words.wrong)}, {13, Language::into(Words.total)},
-        {14, [this](const QString &s) {
-             Words.review = s;
-             Command3->setCaption(s);
-             ReviewAction->setText(s);
-         }},
-        {15, Language::into(Words.patterns[0])}, {16, Language::into(Words.patterns[1])}, {17, Language::into(Words.patterns[2])},
-        {18, Language::into(Words.patterns[3])}, {19, Language::into(Words.patterns[4])}, {20, Language::into(Words.patterns[5])},
-        {21, Language::into(Words.patterns[6])}, {22, Language::into(Words.patterns[7])}, {23, Language::into(Words.patterns[8])},
-        {24, Language::into(Words.patterns[9])}, {25, Language::into(Words.slips)}, {26, Language::into(Words.times)},
-        {27, Language::into(Words.forExample)}, {28, Language::into(Words.nothingRepeats)},
-        {29, Language::into(Words.patterns[10])}, {30, Language::into(Words.patterns[11])}, {31, Language::into(Words.patterns[12])},
-        {32, Language::into(Words.of)},
-        {33, Language::into(Words.chances[0])}, {34, Language::into(Words.chances[1])}, {35, Language::into(Words.chances[2])},
-        {36, Language::into(Words.chances[3])}, {37, Language::into(Words.chances[4])}, {38, Language::into(Words.chances[5])},
-        {39, Language::into(Words.chances[6])}, {40, Language::into(Words.chances[7])}, {41, Language::into(Words.chances[8])},
-        {42, Language::into(Words.chances[9])}, {43, Language::into(Words.chances[10])}, {44, Language::into(Words.chances[11])},
-        {45, Language::into(Words.chances[12])},
+    std::vector<Language::Line> t = Format.words.resultsTable();
+    auto command = [](CommandButton *button, QAction *action) {
+        return [button, action](const QString &s) {
+            button->setCaption(s);
+            action->setText(s);
+        };
     };
+    t.insert(t.end(), {{1,
+                        [this](const QString &title) {
+                            Label1->setCaption(Module1::PlayerName + QLatin1Char(' ') + title);
+                            setWindowTitle(Label1->Caption());
+                            setAccessibleName(Label1->Caption());
+                            List1->setAccessibleName(Label1->Caption());
+                        }},
+                       {2, command(Command1, CopyAction)},
+                       {3, command(Command2, PrintAction)},
+                       {14, command(Command3, ReviewAction)},
+                       {29, command(Command4, HistoryAction)}});
+    return t;
 }
 
 void Form5::ShowRecord(const Record *record)
 {
     record_ = record;
-    for (const ResultRecord &r : record->records())
-        List1->AddItem(r.line);
-    connect(record, &Record::added, this, [this](const ResultRecord &r) { List1->AddItem(r.line); });
+    for (const Attempt &a : record->attempts())
+        List1->AddItem(Format.Line(List1->ListCount() + 1, a));
+    connect(record, &Record::added, this, [this](const Attempt &a) { List1->AddItem(Format.Line(int(record_->attempts().size()), a)); });
 }
 
-const std::vector<ResultRecord> &Form5::Records() const
+const std::vector<Attempt> &Form5::Attempts() const
 {
-    static const std::vector<ResultRecord> none;
-    return record_ ? record_->records() : none;
+    static const std::vector<Attempt> none;
+    return record_ ? record_->attempts() : none;
 }
 
 // ---------------------------------------------------------------- the teacher's copy and print
 
-// The heading, every line, and the tally: for each kind of exercise with lines,
-// how many were right and how many wrong, then the totals; or, with no line
-// yet, a word that nothing is recorded.
-QStringList Form5::RecordLines() const
-{
-    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-    QStringList lines{Module1::PlayerName + QStringLiteral(" — ") +
-                      spanish.toString(Module1::RunStarted, QStringLiteral("dddd, d 'de' MMMM 'de' yyyy, HH:mm")),
-                      QString()};
-    if (Records().empty())
-        return lines << Words.nothing;
-    std::array<int, 6> right{}, wrong{};
-    for (const ResultRecord &r : Records()) {
-        lines << r.line;
-        ++(r.right ? right : wrong)[int(r.kind)];
-    }
-    lines << QString();
-    auto tally = [this](const QString &what, int r, int w) {
-        return what + QStringLiteral(": ") + num(r) + QLatin1Char(' ') + Words.right + QStringLiteral(", ") + num(w) + QLatin1Char(' ') +
-               Words.wrong;
-    };
-    int allRight = 0, allWrong = 0;
-    for (std::size_t k = 0; k < right.size(); ++k) {
-        if (right[k] + wrong[k] > 0)
-            lines << tally(Words.kinds[k], right[k], wrong[k]);
-        allRight += right[k];
-        allWrong += wrong[k];
-    }
-    lines << tally(Words.total, allRight, allWrong) << QString();
-    return lines + ReviewLines();
-}
-
-// What to practise: the heading, each mistake the child keeps making with how
-// often out of how many chances and an example, or a word that none repeats;
-// then the slips.
-QStringList Form5::ReviewLines() const
-{
-    std::vector<Worked> run;
-    for (const ResultRecord &r : Records())
-        run.push_back(r.exercise);
-    const Diagnosis::Summary s = Diagnosis::OfRun(run);
-    QStringList lines{Words.review};
-    if (s.named.empty())
-        lines << Words.nothingRepeats;
-    for (const Diagnosis::Summary::Named &n : s.named)
-        lines << Words.patterns[int(n.pattern)] + QStringLiteral(": ") + num(n.exercises) + QLatin1Char(' ') + Words.of +
-                     QLatin1Char(' ') + num(n.chances) + QLatin1Char(' ') + Words.chances[int(n.pattern)] + QStringLiteral(", ") +
-                     Words.forExample + QLatin1Char(' ') + n.example;
-    return lines << Words.slips + QStringLiteral(": ") + num(s.slips);
-}
+QStringList Form5::RecordLines() const { return Format.RunLines(Module1::PlayerName, Module1::RunStarted, Attempts()); }
 
 // The same, in a window of its own that a screen reader reads as it opens.
 void Form5::Command3_Click()
 {
-    QStringList lines = ReviewLines();
+    QStringList lines = Format.Review(Attempts());
     const QString heading = lines.takeFirst();
     QMessageBox box(QMessageBox::NoIcon, heading, lines.join(QLatin1Char('\n')), QMessageBox::Ok, this);
     box.setFont(QFont(QStringLiteral("Arial"), 12)); // as readable as the list
@@ -211,37 +166,22 @@ QString Form5::RecordText() const { return RecordLines().join(QLatin1Char('\n'))
 
 void Form5::Command1_Click() { QGuiApplication::clipboard()->setText(RecordText()); }
 
+// The history of the child of the run, beside this window.
+void Form5::Command4_Click()
+{
+    HistoryWindow *h = forms().history();
+    h->ShowChild(Module1::PlayerName);
+    h->Show();
+}
+
 // The desktop's print dialog; with no printer, it prints to a PDF file of the
 // teacher's choice. Nothing is written unless the teacher asks for it.
 void Form5::Command2_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::home().filePath(QStringLiteral("%1 %2.pdf").arg(Label1->Caption().trimmed(),
-                                                                                         Module1::RunStarted.toString(QStringLiteral("yyyy-MM-dd")))));
-    }
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintRecord(printer);
+    printThroughDialog(this, Label1->Caption(), Module1::RunStarted.date(), [this](QPrinter &printer) { PrintRecord(printer); });
 }
 
 void Form5::PrintRecord(QPrinter &printer) const
 {
-    QTextDocument page;
-    page.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
-    QTextCursor at(&page);
-    const QStringList lines = RecordLines();
-    QTextCharFormat heading;
-    heading.setFontWeight(QFont::Bold);
-    heading.setFontPointSize(14);
-    at.insertText(lines.first(), heading);
-    for (const QString &line : lines.mid(1)) {
-        at.insertBlock();
-        QTextCharFormat plain;
-        if (line == Words.review) // the heading of what to practise stands out too
-            plain.setFontWeight(QFont::Bold);
-        at.insertText(line, plain);
-    }
-    page.print(&printer); // wraps long lines, breaks pages and numbers them
+    Formatter::Print(printer, RecordLines(), [this](const QString &line) { return line == Format.words.review; });
 }

@@ -4,9 +4,9 @@
 
 #include "app/language.h"
 #include "ui/form.h"
+#include "record/formatter.h"
 #include "record/record.h"
 
-#include <array>
 #include <vector>
 
 class QPrinter;
@@ -22,10 +22,11 @@ public:
     void Command1_Click(); // copy the record
     void Command2_Click(); // print it
     void Command3_Click(); // what to practise
+    void Command4_Click(); // the child's history
 
     // Shows this record of the run: a line for each exercise it has, and for each it gains.
     void ShowRecord(const Record *record);
-    const std::vector<ResultRecord> &Records() const;
+    const std::vector<Attempt> &Attempts() const;
 
     // The record for the teacher, as plain text: the child's name with the date
     // and time of the run, every line as listed, and the tally of right and wrong.
@@ -39,37 +40,11 @@ public:
     CommandButton *Command1; // copy the record ("Copiar")
     CommandButton *Command2; // print the record ("Imprimir")
     CommandButton *Command3; // what the child should practise ("Qué repasar")
+    CommandButton *Command4; // the child's history over the days ("Historial")
+    Label *Label2;           // one line, shown only when this run is not kept in the history, and why
 
-    // The words of the copy and the print; lines 4 on of the language file.
-    struct Words {
-        QString nothing = "Todavía no hay ningún ejercicio.";
-        std::array<QString, 6> kinds{"Sumas", "Restas", "Multiplicaciones", "Divisiones", "Divisiones largas",
-                                     "Multiplicaciones largas"}; // in the order of ExerciseKind
-        QString right = "bien", wrong = "mal", total = "Total";
-        // What to practise: the heading, the mistakes in the order of Diagnosis::Pattern, the slips.
-        QString review = "Qué repasar";
-        std::array<QString, 13> patterns{"Olvida sumar lo que se lleva",
-                                         "Resta el número menor del mayor",
-                                         "Cero menos un número da ese número",
-                                         "Suma lo que se lleva antes de multiplicar",
-                                         "Confunde un resultado de la tabla",
-                                         "Pone en el cociente una cifra pequeña",
-                                         "Pone en el cociente una cifra grande",
-                                         "Olvida el cero del cociente",
-                                         "Resta mal al dividir",
-                                         "Suma mal los productos",
-                                         "Cero menos un número da cero",
-                                         "Multiplica por lo que se lleva",
-                                         "Escribe las decenas y se lleva las unidades"};
-        QString slips = "Despistes", times = "veces", forExample = "por ejemplo", nothingRepeats = "Ningún error se repite.";
-        // How often each mistake showed: "3 de 4 restas en que podía"; the exercises it could show in, in the same order.
-        QString of = "de";
-        std::array<QString, 13> chances{"cuentas en que podía",         "restas en que podía",          "restas en que podía",
-                                        "multiplicaciones en que podía", "cuentas en que podía",         "divisiones en que podía",
-                                        "divisiones en que podía",       "divisiones en que podía",      "divisiones en que podía",
-                                        "multiplicaciones en que podía", "restas en que podía",          "multiplicaciones en que podía",
-                                        "multiplicaciones en que podía"};
-    } Words;
+    // Every line, tally and review, in the words of the language files.
+    Formatter Format;
 
 protected:
     bool QueryClose() override;
@@ -77,7 +52,7 @@ protected:
 private:
     std::vector<Language::Line> texts();
     QStringList RecordLines() const;
-    QStringList ReviewLines() const;
     const Record *record_ = nullptr;
-    class QAction *CopyAction = nullptr, *PrintAction = nullptr, *ReviewAction = nullptr;
+    void ShowKept();
+    class QAction *CopyAction = nullptr, *PrintAction = nullptr, *ReviewAction = nullptr, *HistoryAction = nullptr;
 };

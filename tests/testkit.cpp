@@ -402,6 +402,20 @@ LongMultiplication multiplicationWorked(int a, int b, const QString &rows)
     return m;
 }
 
+Attempt attemptAs(const QString &text)
+{
+    return std::visit(
+        [](const auto &e) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(e)>, Exercise>)
+                return Attempt::Of(e, false);
+            else if constexpr (std::is_same_v<std::decay_t<decltype(e)>, std::monostate>)
+                return Attempt{};
+            else
+                return Attempt::Of(e);
+        },
+        workedAs(text));
+}
+
 Worked workedAs(const QString &text)
 {
     const QStringList w = text.split(' ');

@@ -119,6 +119,8 @@ LongDivision divisionWorked(int dividend, int divisor, const QString &quotient, 
 LongMultiplication multiplicationWorked(int a, int b, const QString &rows);
 // Any of them as one line: "52 - 18 = 46", "1230 : 3 = 41 | 0 0 0", "47 x 23 = 121 94 1061".
 Worked workedAs(const QString &text);
+// The same as the attempt the record is handed.
+Attempt attemptAs(const QString &text);
 
 // A test class whose every case starts on a fresh program and its own copy of the data.
 class FreshProgramTest : public QObject

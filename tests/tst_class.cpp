@@ -188,7 +188,7 @@ private slots:
         else if (how == "key")
             QTest::keyClick(f->Text1, Qt::Key_P, Qt::ControlModifier);
         else
-            keys(f, "tt_");
+            keys(f, "ttt_");
         QVERIFY(choose.done());
         QCOMPARE(said, QStringList({"El PIN tiene de 4 a 8 cifras, sin letras.", "Los dos PIN no son iguales.", "Los dos PIN no son iguales."}));
         ClassWindow *c = forms().classWindow();

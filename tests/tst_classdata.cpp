@@ -210,7 +210,7 @@ private slots:
                                  workedColumn("Lucía", "2026-12-07 10:43:00", Op::Subtraction, 52, 18, "64"),
                                  workedColumn("Lucía", "2026-12-07 10:44:00", Op::Subtraction, 63, 27, "44"),
                                  longDivision("Lucía", "2026-12-08 09:00:00", 845, 5, 1), longDivision("Lucía", "2026-12-08 09:05:00", 845, 5, 0),
-                                 longMultiplication("=1+2", "2026-12-09 11:00:00", 23, 45, "5201")})
+                                 longMultiplication("=1+2", "2026-12-09 11:00:00", 58, 64, "2163")})
             QVERIFY(s.add(a));
         const Words words;
         const SheetWords sheet;
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), 7);
         const QList<QStringList> expected{
             {"Fecha", "Hora", "Nombre", "Tipo", "Ejercicio", "Respuesta", "Solución", "Bien o mal", "Errores"},
-            {"2026-12-09", "11:00:00", "'=1+2", "Multiplicación larga", "23 X 45", "1025", "1035", "mal", "Suma mal los productos"},
+            {"2026-12-09", "11:00:00", "'=1+2", "Multiplicación larga", "58 X 64", "3612", "3712", "mal", "Olvida sumar lo que se lleva"},
             {"2026-12-07", "10:42:05", ana, "Suma", "25 + 17", "42", "42", "bien", ""},
             {"2026-12-07", "10:43:00", "Lucía", "Resta", "52 - 18", "46", "34", "mal", "Resta el número menor del mayor"},
             {"2026-12-07", "10:44:00", "Lucía", "Resta", "63 - 27", "44", "36", "mal", "Resta el número menor del mayor"},

@@ -214,12 +214,12 @@ private slots:
     {
         QTest::addColumn<QString>("days"); // a subtraction a day up to Thursday 3 December: x the smaller digit from the larger, . right
         QTest::addColumn<QStringList>("said");
-        const QString named = "Resta el número menor del mayor: %1 veces, por ejemplo 52 - 18 = 46, la última vez el %2; %3";
+        const QString named = "Resta el número menor del mayor: %1 de %2 restas en que podía, por ejemplo 52 - 18 = 46, la última vez el %3; %4";
         const QString none = "Despistes: 0";
-        QTest::newRow("fading") << "xxxxx..." << QStringList{named.arg(5).arg("lunes 30 de noviembre", "va a menos"), none};
-        QTest::newRow("all along") << "xxxxxxxx" << QStringList{named.arg(8).arg("jueves 3 de diciembre", "todavía se repite"), none};
-        QTest::newRow("coming back") << "..xx.xxx" << QStringList{named.arg(5).arg("jueves 3 de diciembre", "todavía se repite"), none};
-        QTest::newRow("too few to say") << "xx." << QStringList{named.arg(2).arg("miércoles 2 de diciembre", "todavía se repite"), none};
+        QTest::newRow("fading") << "xxxxx..." << QStringList{named.arg(5).arg(8).arg("lunes 30 de noviembre", "va a menos"), none};
+        QTest::newRow("all along") << "xxxxxxxx" << QStringList{named.arg(8).arg(8).arg("jueves 3 de diciembre", "todavía se repite"), none};
+        QTest::newRow("coming back") << "..xx.xxx" << QStringList{named.arg(5).arg(8).arg("jueves 3 de diciembre", "todavía se repite"), none};
+        QTest::newRow("too few to say") << "xx." << QStringList{named.arg(2).arg(3).arg("miércoles 2 de diciembre", "todavía se repite"), none};
         QTest::newRow("once is a slip") << "...x...." << QStringList{"Ningún error se repite.", "Despistes: 1"};
     }
     void whatKeepsComingBack()

@@ -227,7 +227,7 @@ private slots:
         data->write("/idioma/Resultados.txt", cp1252Lines(words));
         loadMainWindow();
         for (const QString &exercise : run.split("; "))
-            forms().record().add({ExerciseKind::Addition, false, exercise, workedAs(exercise)});
+            forms().record().add(attemptAs(exercise));
         const QStringList copied = forms().form5()->RecordText().split('\n');
         QCOMPARE(copied.mid(copied.indexOf("w14")), QStringList({"w14", line, "w25: 0", ""}));
     }

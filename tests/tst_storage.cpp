@@ -123,7 +123,7 @@ private slots:
             redrawn << r->Format.Line(int(i) + 1, stored[i]);
         QCOMPARE(redrawn, resultsLines());
         QCOMPARE(r->Format.Review(stored), r->Format.Review(run));
-        QVERIFY(r->Format.Review(stored).join('\n').contains("Resta el número menor del mayor: 3 veces"));
+        QVERIFY(r->Format.Review(stored).join('\n').contains("Resta el número menor del mayor: 3 de 3 restas en que podía"));
         QCOMPARE(sqlite(s.file(), {"PRAGMA journal_mode"}).toString(), QStringLiteral("wal"));
         QCOMPARE(again.integrity(), QStringLiteral("ok"));
         QVERIFY(!r->Label2->Visible()); // kept: nothing to say

@@ -938,7 +938,6 @@ Summary OfRun(const std::vector<Worked> &exercises)
         std::sort(places.begin(), places.end());
         places.erase(std::unique(places.begin(), places.end()), places.end());
     }
-    auto ofPlace = [](Pattern p) { return p == Pattern::DivisionSubtraction || p == Pattern::AddsProductsWrong; };
     auto consistency = [](const Summary::Named &n) { return double(n.asMistake) / n.opportunities; };
     Summary s;
     std::set<Pattern> named;

@@ -47,6 +47,10 @@ enum class Pattern {
 };
 constexpr int PatternCount = 13;
 
+// A mistake of a place rather than a way of working: it gives way to the
+// mistake of method that wrote the same digits.
+constexpr bool ofPlace(Pattern p) { return p == Pattern::DivisionSubtraction || p == Pattern::AddsProductsWrong; }
+
 // How the child worked one chance of a mistake.
 enum class How { AsMistake, Right, Neither };
 

@@ -28,9 +28,12 @@ std::vector<Language::Line> Words::resultsTable()
     for (int k = 0; k < ExerciseKinds; ++k)
         t.push_back({5 + k, into(kinds[k])});
     for (int p = 0; p < int(patterns.size()); ++p)
-        t.push_back({15 + p, into(patterns[p])});
+        t.push_back({p < 10 ? 15 + p : 19 + p, into(patterns[p])}); // the mistakes found later after line 28
+    t.push_back({32, into(of)});
+    for (int p = 0; p < int(chances.size()); ++p)
+        t.push_back({33 + p, into(chances[p])});
     // The history window, and the line that says whether the history is kept.
-    int n = 29;
+    int n = 46;
     for (QString *w : {&history, &historyOf, &lastDays, &chartNote, &day, &rightHeading, &wrongHeading, &byKind, &thisWeek, &before, &exercise,
                        &exercises, &none, &lastTime, &dayFormat, &shortDay, &fading, &notFading, &noHistory, &runDate, &notKept})
         t.push_back({n++, into(*w)});
@@ -101,9 +104,14 @@ QStringList Formatter::Review(const std::vector<Attempt> &attempts) const
     if (s.named.empty())
         lines << words.nothingRepeats;
     for (const Diagnosis::Summary::Named &n : s.named)
-        lines << words.patterns[int(n.pattern)] + QStringLiteral(": ") + num(n.count) + QLatin1Char(' ') + words.times + QStringLiteral(", ") +
-                     words.forExample + QLatin1Char(' ') + n.example;
+        lines << words.patterns[int(n.pattern)] + QStringLiteral(": ") + Often(n.pattern, n.exercises, n.chances) + QStringLiteral(", ") + words.forExample + QLatin1Char(' ') +
+                     n.example;
     return lines << words.slips + QStringLiteral(": ") + num(s.slips);
+}
+
+QString Formatter::Often(Diagnosis::Pattern p, int exercises, int chances) const
+{
+    return num(exercises) + QLatin1Char(' ') + words.of + QLatin1Char(' ') + num(chances) + QLatin1Char(' ') + words.chances[int(p)];
 }
 
 std::vector<Worked> Formatter::Models(const std::vector<Attempt> &attempts)
@@ -145,7 +153,7 @@ QStringList Formatter::HistoryReview(const History &h) const
     if (h.mistakes.empty())
         lines << words.nothingRepeats;
     for (const History::Mistake &m : h.mistakes)
-        lines << words.patterns[int(m.pattern)] + QStringLiteral(": ") + num(m.count) + QLatin1Char(' ') + words.times + QStringLiteral(", ") +
+        lines << words.patterns[int(m.pattern)] + QStringLiteral(": ") + Often(m.pattern, m.count, m.chances) + QStringLiteral(", ") +
                      words.forExample + QLatin1Char(' ') + m.example + QStringLiteral(", ") + fill(words.lastTime, Day(m.last)) +
                      QStringLiteral("; ") + (m.fading ? words.fading : words.notFading);
     return lines << words.slips + QStringLiteral(": ") + num(h.slips);

@@ -37,7 +37,7 @@ struct Words {
     QString right = "bien", wrong = "mal", total = "Total";
     // What to practise: the heading, the mistakes in the order of Diagnosis::Pattern, the slips.
     QString review = "Qué repasar";
-    std::array<QString, 10> patterns{"Olvida sumar lo que se lleva",
+    std::array<QString, 13> patterns{"Olvida sumar lo que se lleva",
                                      "Resta el número menor del mayor",
                                      "Cero menos un número da ese número",
                                      "Suma lo que se lleva antes de multiplicar",
@@ -46,8 +46,18 @@ struct Words {
                                      "Pone en el cociente una cifra grande",
                                      "Olvida el cero del cociente",
                                      "Resta mal al dividir",
-                                     "Suma mal los productos"};
+                                     "Suma mal los productos",
+                                     "Cero menos un número da cero",
+                                     "Multiplica por lo que se lleva",
+                                     "Escribe las decenas y se lleva las unidades"};
     QString slips = "Despistes", times = "veces", forExample = "por ejemplo", nothingRepeats = "Ningún error se repite.";
+    // How often each mistake showed: "3 de 4 restas en que podía"; the exercises it could show in, in the same order.
+    QString of = "de";
+    std::array<QString, 13> chances{"cuentas en que podía",         "restas en que podía",          "restas en que podía",
+                                    "multiplicaciones en que podía", "cuentas en que podía",         "divisiones en que podía",
+                                    "divisiones en que podía",       "divisiones en que podía",      "divisiones en que podía",
+                                    "multiplicaciones en que podía", "restas en que podía",          "multiplicaciones en que podía",
+                                    "multiplicaciones en que podía"};
 
     // The history window (Resultados.txt, after the lines above). "%1" stands for what the word is about.
     QString history = "Historial", historyOf = "Historial de %1";
@@ -94,8 +104,11 @@ public:
     // For each kind with attempts, how many were right and how many wrong; then the totals.
     QStringList Tally(const std::vector<Attempt> &attempts) const;
     // What to practise: the heading, each mistake the child keeps making with how
-    // often and an example, or a word that none repeats; then the slips.
+    // often out of how many chances and an example, or a word that none repeats;
+    // then the slips.
     QStringList Review(const std::vector<Attempt> &attempts) const;
+    // How often a mistake showed, out of how many chances: "3 de 4 restas en que podía".
+    QString Often(Diagnosis::Pattern p, int exercises, int chances) const;
 
     // A child's history for the teacher: the heading with the date, the days
     // with work, each kind this week and before, and what to practise.

@@ -98,7 +98,7 @@ History History::Of(std::vector<Attempt> attempts, const QDate &today)
         exercises.push_back(std::move(s));
     }
     for (const Diagnosis::Summary::Named &n : summary.named) {
-        Mistake m{n.pattern, n.count, n.example, {}, false};
+        Mistake m{n.pattern, n.exercises, n.chances, n.example, {}, false};
         std::set<ExerciseKind> kinds;
         for (const Seen &s : exercises)
             if (s.shows.count(n.pattern)) {

@@ -32,7 +32,8 @@ struct History {
 
     struct Mistake {
         Diagnosis::Pattern pattern{};
-        int count = 0;
+        int count = 0;   // exercises it showed in
+        int chances = 0; // exercises where it could show
         QString example;
         QDate last;          // the last day it showed
         bool fading = false; // over the exercises where it can show, the later half shows it at most half as often

@@ -4,6 +4,7 @@
 #include "exercises/numbers.h"
 
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace Csv {
@@ -124,6 +125,10 @@ QStringList Spreadsheet::ExerciseFields(const Attempt &a) const
         given = givenAnswerOf(model, sheet_.remainder);
         for (const auto &[pattern, example] : Diagnosis::Of(model).examples)
             mistakes.push_back(pattern);
+        // A mistake of a place ("Suma mal los productos") gives way to the mistake
+        // of method that wrote it ("Olvida sumar lo que se lleva"), as in what to practise.
+        if (!std::all_of(mistakes.begin(), mistakes.end(), Diagnosis::ofPlace))
+            mistakes.erase(std::remove_if(mistakes.begin(), mistakes.end(), Diagnosis::ofPlace), mistakes.end());
     }
     // The local time: the offset from UTC worked out once per quarter of an
     // hour (every clock in the world changes on one).

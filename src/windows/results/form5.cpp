@@ -129,7 +129,7 @@ std::vector<Language::Line> Form5::texts()
                        {2, command(Command1, CopyAction)},
                        {3, command(Command2, PrintAction)},
                        {14, command(Command3, ReviewAction)},
-                       {29, command(Command4, HistoryAction)}});
+                       {46, command(Command4, HistoryAction)}});
     return t;
 }
 

@@ -171,7 +171,7 @@ TRANSLATIONS = {
             "Nom", "Dies amb feina", "Exercicis", "Bé aquesta setmana", "Bé abans", "Què cal repassar", "Últim dia",
             "%1 % de %2", "calculant…", "Nens de la classe", "d MMMM 'de' yyyy",
             "Mostra l'historial", "Exporta", "Una línia per exercici…", "Una línia per nen…",
-            "Exporta per a un altre ordinador…", "Importa…", "Esborra l'historial d'un nen…", "Esborra el que és anterior a un dia…",
+            "Exporta per a un altre ordinador…", "Importa…", "Esborra l'historial d'un nen…", "Esborra el d'abans d'un dia…",
             "Desa l'historial en aquest ordinador", "L'administrador ha desactivat l'historial en aquest ordinador.", "Tanca",
             # a name may begin with a vowel ("d'Anna"): it stands apart
             "%1: vols esborrar tot el seu historial? Exercicis: %2. No es pot desfer.",
@@ -283,7 +283,7 @@ TRANSLATIONS = {
             # a date inside a sentence in figures, year first ("2026/12/03 baino lehenagoko")
             "% %1 (%2 ariketa)", "kalkulatzen…", "Gelako haurrak", "yyyy/MM/dd",
             "Ikusi historia", "Esportatu", "Lerro bat ariketa bakoitzeko…", "Lerro bat haur bakoitzeko…",
-            "Esportatu beste ordenagailu baterako…", "Inportatu…", "Ezabatu haur baten historia…", "Ezabatu egun bat baino lehenagokoa…",
+            "Esportatu beste ordenagailurako…", "Inportatu…", "Ezabatu haur baten historia…", "Ezabatu egun bat baino lehenagokoa…",
             "Gorde historia ordenagailu honetan", "Administratzaileak historia desaktibatu du ordenagailu honetan.", "Itxi",
             # a name, a date or a program's name takes no suffix: it stands apart
             "%1: haren historia osoa ezabatu? Ariketak: %2. Ezin da desegin.",

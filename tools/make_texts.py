@@ -314,7 +314,7 @@ TRANSLATIONS = {
             "Aukera ezezaguna: %1. Aukerak ikusteko: cuentas --help.",
             "Fitxategiaren izena falta da %1 ondoren.",
             "Aukera bakarra aldi bakoitzean: --export, --import edo --csv.",
-            "Ez zen espero: %1. Aukerak ikusteko: cuentas --help.",
+            "Hau ez zen espero: %1. Aukerak ikusteko: cuentas --help.",
         ],
         "Resultados.txt": [
             "– zure emaitzak", "Kopiatu", "Inprimatu", "Oraindik ez dago ariketarik.",

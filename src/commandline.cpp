@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "app/language.h"
 #include "exercises/numbers.h"
 #include "record/spreadsheet.h"
 #include "storage/storage.h"
@@ -9,9 +10,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -39,6 +37,13 @@ int fail(const QString &text, int status = 1)
 
 } // namespace
 
+void ChooseLanguage(Storage &history)
+{
+    Language::setMemory({[&history] { return history.peekSetting(Storage::LanguageSetting).value_or(QString()); },
+                         [&history](const QString &code) { history.setSetting(Storage::LanguageSetting, code); }});
+    Language::setCurrent(Language::atStart());
+}
+
 std::optional<int> RunCommandLine(int argc, char *argv[])
 {
     if (argc < 2 || (windowSystemOption(QString::fromLocal8Bit(argv[1])) && !QString::fromLocal8Bit(argv[1]).startsWith(QLatin1String("--"))))
@@ -46,10 +51,11 @@ std::optional<int> RunCommandLine(int argc, char *argv[])
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Cuentas")); // the history's folder, as the windows find it
-    QTranslator qtSpanish; // Qt's own words of the help ("Uso", "Opciones")
-    if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtSpanish);
+    {
+        Storage kept; // its words and Qt's own ("Uso", "Opciones") in the language of the computer
+        ChooseLanguage(kept);
+        Language::setMemory({}); // nothing chosen here
+    }
     const ClassWords words = ClassWindow::loadWords();
 
     QCommandLineParser parser;

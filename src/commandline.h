@@ -11,3 +11,9 @@
 // The exit status of the command asked for; nothing when the program is to
 // start its windows (no arguments, or only Qt's own window-system options).
 std::optional<int> RunCommandLine(int argc, char *argv[]);
+
+class Storage;
+// The language chosen last on this computer (kept in the history's settings,
+// read before anything is shown), the desktop's the first time; a choice made
+// later is kept there.
+void ChooseLanguage(Storage &history);

@@ -1,4 +1,3 @@
-#include "app/language.h"
 #include "app/startup.h"
 #include "commandline.h"
 #include "storage/storage.h"
@@ -15,11 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     PrepareApplication();
     Storage history; // every child's exercises and this computer's settings, in the user's data folder
-    // The language chosen last on this computer, read before the first window
-    // is drawn; the desktop's the first time.
-    Language::setMemory({[&history] { return history.peekSetting(Storage::LanguageSetting).value_or(QString()); },
-                         [&history](const QString &code) { history.setSetting(Storage::LanguageSetting, code); }});
-    Language::setCurrent(Language::atStart());
+    ChooseLanguage(history);
     forms().keepHistory(&history);
     forms().form4()->Show();
     return app.exec();

@@ -4,14 +4,22 @@
 #include "testkit.h"
 
 #include "ui/commandbutton.h"
+#include "storage/storage.h"
+#include "windows/class/classwindow.h"
 #include "windows/column/form1.h"
 #include "windows/division/form2.h"
 #include "windows/forms.h"
 #include "windows/multiplication/form3.h"
 #include "windows/presentation/form4.h"
 #include "windows/results/form5.h"
+#include "windows/results/historywindow.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
@@ -38,12 +46,14 @@ QString presentationTexts()
     return shown + f->Command1->Caption();
 }
 
-// Everything the loaded windows show or say: captions, titles, what a screen
+// Everything the loaded windows (and the history window, when asked) show or say: captions, titles, what a screen
 // reader is told of every control, the results lines and the teacher's record.
-QStringList everythingShown(QStringList *empty)
+QStringList everythingShown(QStringList *empty, bool withHistory = false)
 {
     QStringList texts;
     QList<Form *> windows{forms().form1(), forms().form2(), forms().form3(), forms().form5()};
+    if (withHistory)
+        windows << forms().history();
     if (forms().isLoaded4())
         windows << forms().form4();
     for (Form *f : windows) {
@@ -66,6 +76,31 @@ QStringList everythingShown(QStringList *empty)
         }
     }
     return texts << resultsLines() << forms().form5()->RecordText().split('\n') << forms().form1()->ExitQuestion;
+}
+
+// The same of a window made of Qt's own widgets (the class window): its title,
+// every name and description, every button's, label's, list's and column's words.
+QStringList textsOf(QWidget *window, QStringList *empty)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        for (QAccessible::Text t : {QAccessible::Name, QAccessible::Description})
+            texts << spoken(w, t);
+        if (auto *b = qobject_cast<QPushButton *>(w)) {
+            texts << b->text();
+            if (b->isVisibleTo(window) && b->text().trimmed().isEmpty())
+                *empty << "ClassWindow." + b->objectName();
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            texts << l->text();
+        } else if (auto *c = qobject_cast<QComboBox *>(w)) {
+            for (int i = 0; i < c->count(); ++i)
+                texts << c->itemText(i);
+        } else if (auto *v = qobject_cast<QAbstractItemView *>(w); v && v->model()) {
+            for (int c = 0; c < v->model()->columnCount(); ++c)
+                texts << v->model()->headerData(c, Qt::Horizontal).toString();
+        }
+    }
+    return texts;
 }
 
 } // namespace
@@ -285,6 +320,12 @@ private slots:
         QVERIFY(code == "es" || replaced.size() > 60);
 
         QVERIFY(Language::setCurrent(code));
+        QTemporaryDir dir;
+        Storage history(dir.filePath("cuentas.sqlite"));
+        QVERIFY(history.open());
+        forms().setStorage(&history);
+        const auto noHistory = qScopeGuard([] { forms().setStorage(nullptr); });
+        history.keep(forms().record());
         Form4 *name = forms().form4();
         name->Show();
         click(name->Command1); // the prompt for a name
@@ -293,7 +334,13 @@ private slots:
         name->Text1->setText("Ana");
         click(name->Command1);
         tourEveryWindow();
-        shown += everythingShown(&empty);
+        click(forms().form5()->Command4); // the child's history
+        QVERIFY(forms().history()->isVisible());
+        shown += everythingShown(&empty, true);
+        ClassWindow teacher(history); // the class, with the child's row
+        teacher.show();
+        QCOMPARE(int(teacher.Rows().size()), 1);
+        shown += textsOf(&teacher, &empty);
         QVERIFY2(empty.isEmpty(), qPrintable(empty.join(", ")));
         for (const QString &text : shown)
             for (const QString &piece : text.split(QRegularExpression("[,;:]\\s+|\\s+[-–]\\s+")))

@@ -18,7 +18,7 @@
 class QPagedPaintDevice;
 
 struct Words {
-    QLocale locale{QLocale::Spanish, QLocale::Spain}; // dates and numbers
+    QLocale locale = Language::current().locale; // dates and numbers, in the language of the run
 
     // The results line: the column window's operation names (in the order of Op)
     // and verdicts, the long division's and the long multiplication's. They come

@@ -75,7 +75,8 @@ QStringList everythingShown(QStringList *empty, bool withHistory = false)
                 *empty << QString(f->metaObject()->className()) + "." + w->objectName() + " (unnamed)";
         }
     }
-    return texts << resultsLines() << forms().form5()->RecordText().split('\n') << forms().form1()->ExitQuestion;
+    return texts << resultsLines() << forms().form5()->RecordText().split('\n') << forms().form1()->ExitQuestion
+                 << forms().form1()->LeaveAnswers[0] << forms().form1()->LeaveAnswers[1];
 }
 
 // The same of a window made of Qt's own widgets (the class window): its title,
@@ -159,6 +160,43 @@ private slots:
         }
         QVERIFY(Language::setCurrent(code));
         QCOMPARE(presentationTexts(), texts);
+    }
+
+    // The results lines of the three exercise windows, right and wrong, and the
+    // record's tally and what to practise, in the language the run began in.
+    void resultsLines_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("Spanish") << "es"
+                                 << QStringList{"1. Suma: 25 + 17 = 42 ** ¡MUY BIEN! **", "2. Resta: 52 - 18 <> 46 ** REPASA **",
+                                                "3. DIVISIÓN 845 : 5 = 169 + RESTO - 0 ** ¡MUY BIEN! **",
+                                                "4. Multiplicación: 58 X 64 =  ?  ** REPASA **", "Restas: 0 bien, 1 mal"};
+        QTest::newRow("Catalan") << "ca"
+                                 << QStringList{"1. Suma: 25 + 17 = 42 ** MOLT BÉ! **", "2. Resta: 52 - 18 <> 46 ** REPASSA **",
+                                                "3. DIVISIÓ 845 : 5 = 169 + RESIDU - 0 ** MOLT BÉ! **",
+                                                "4. Multiplicació: 58 X 64 =  ?  ** REPASSA **", "Restes: 0 bé, 1 malament"};
+        QTest::newRow("Basque") << "eu"
+                                << QStringList{"1. Batuketa: 25 + 17 = 42 ** OSO ONDO! **", "2. Kenketa: 52 - 18 <> 46 ** BERRIKUSI **",
+                                               "3. ZATIKETA 845 : 5 = 169 + HONDARRA - 0 ** OSO ONDO! **",
+                                               "4. Biderketa: 58 X 64 =  ?  ** BERRIKUSI **", "Kenketak: 0 ondo, 1 gaizki"};
+        QTest::newRow("Galician") << "gl"
+                                  << QStringList{"1. Suma: 25 + 17 = 42 ** MOI BEN! **", "2. Resta: 52 - 18 <> 46 ** REPASA **",
+                                                 "3. DIVISIÓN 845 : 5 = 169 + RESTO - 0 ** MOI BEN! **",
+                                                 "4. Multiplicación: 58 X 64 =  ?  ** REPASA **", "Restas: 0 ben, 1 mal"};
+    }
+    void resultsLines()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, lines);
+        QVERIFY(Language::setCurrent(code));
+        loadMainWindow();
+        for (const char *exercise : {"25 + 17 = 42", "52 - 18 = 46", "845 : 5 = 169 | 03 04 0", "58 x 64 = 232 348 3612"})
+            forms().record().add(attemptAs(exercise));
+        QStringList shown = ::resultsLines();
+        const QStringList record = forms().form5()->RecordText().split('\n');
+        shown << record.filter(QRegularExpression("^[^:]+: 0 ")).value(0);
+        QCOMPARE(shown, lines);
     }
 
     void unknownLanguageChangesNothing()

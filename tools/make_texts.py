@@ -21,6 +21,8 @@ FILES = {
         "Carrera: encender o apagar", "Velocidad 1: bebé", "Velocidad 2: dinosaurio", "Velocidad 3: corredor",
         "Corredor", "Estrella de acierto", "bien", "mal",
         "Raya", "Signo más", "Signo por", "Signo de dividir", "Fondo", "Cuentas",
+        # the answers to the leave question
+        "Sí", "No",
     ],
     "idioma/formulariodivision.txt": [
         "SALIR", "RESULTADOS", "FONDOS", "NIVEL", "Empezar", "Fin",
@@ -124,6 +126,8 @@ FILES = {
         "El historial estaba dañado o no era de Cuentas: se ha guardado aparte, en su misma carpeta, como %1, y se empieza uno nuevo.",
         # the history window, the heading of the column of kinds
         "Ejercicios",
+        # the results line of a long division: "DIVISIÓN 1234 : 7 = 176 + RESTO - 2"
+        "DIVISIÓN", "RESTO",
     ],
     "paralistos.txt": ["NO"],
 }
@@ -144,6 +148,7 @@ TRANSLATIONS = {
             "Cursa: encendre o apagar", "Velocitat 1: nadó", "Velocitat 2: dinosaure", "Velocitat 3: corredor",
             "Corredor", "Estrella d'encert", "bé", "malament",
             "Ratlla", "Signe més", "Signe per", "Signe de dividir", "Fons", "Cuentas",
+            "Sí", "No",
         ],
         "formulariodivision.txt": [
             "SORTIR", "RESULTATS", "FONS", "NIVELL", "Comença", "Fi",
@@ -239,6 +244,7 @@ TRANSLATIONS = {
             "el fitxer està malmès i no es pot apartar: %1",
             "L'historial estava malmès o no era de Cuentas: s'ha desat a part, a la mateixa carpeta, com a %1, i se'n comença un de nou.",
             "Exercicis",
+            "DIVISIÓ", "RESIDU",
         ],
     },
     "eu": {
@@ -254,6 +260,7 @@ TRANSLATIONS = {
             "Lasterketa: piztu edo itzali", "1. abiadura: haurtxoa", "2. abiadura: dinosauroa", "3. abiadura: korrikalaria",
             "Korrikalaria", "Ondo egindakoaren izarra", "ondo", "gaizki",
             "Marra", "Gehi ikurra", "Bider ikurra", "Zati ikurra", "Hondoa", "Cuentas",
+            "Bai", "Ez",
         ],
         "formulariodivision.txt": [
             "IRTEN", "EMAITZAK", "HONDOAK", "MAILA", "Hasi", "Amaia",
@@ -352,6 +359,7 @@ TRANSLATIONS = {
             "Historia hondatuta zegoen edo ez zen Cuentas programarena: alde batera gorde da, karpeta berean, izen honekin: %1; "
             "eta berri bat hasten da.",
             "Ariketak",
+            "ZATIKETA", "HONDARRA",
         ],
     },
     "gl": {
@@ -367,6 +375,7 @@ TRANSLATIONS = {
             "Carreira: acender ou apagar", "Velocidade 1: bebé", "Velocidade 2: dinosauro", "Velocidade 3: corredor",
             "Corredor", "Estrela de acerto", "ben", "mal",
             "Raia", "Signo máis", "Signo por", "Signo de dividir", "Fondo", "Cuentas",
+            "Si", "Non",  # the answers to the leave question
         ],
         "formulariodivision.txt": [
             "SAÍR", "RESULTADOS", "FONDOS", "NIVEL", "Comezar", "Fin",
@@ -460,6 +469,8 @@ TRANSLATIONS = {
             "o ficheiro está danado e non se pode apartar: %1",
             "O historial estaba danado ou non era de Cuentas: gardouse á parte, no mesmo cartafol, como %1, e comézase un novo.",
             "Exercicios",
+            # the results line of a long division
+            "DIVISIÓN", "RESTO",
         ],
     },
 }

@@ -41,6 +41,8 @@ std::vector<Language::Line> Words::resultsTable()
         t.push_back({n++, into(w)});
     t.push_back({n++, into(setAside)});
     t.push_back({n++, into(kindHeading)});
+    t.push_back({n++, into(longDivision)});
+    t.push_back({n++, into(remainder)});
     return t;
 }
 

@@ -414,7 +414,7 @@ void Form1::Command8_Click(int Index)
 {
     switch (Index) {
     case 0:
-        if (AskToLeave(this, ExitQuestion))
+        if (AskToLeave(this, ExitQuestion, LeaveAnswers))
             Module1::EndProgram();
         break;
     case 1:
@@ -435,7 +435,7 @@ void Form1::Command8_Click(int Index)
 bool Form1::QueryClose()
 {
     // The close box of the main window asks the same question as the leave button.
-    if (AskToLeave(this, ExitQuestion)) {
+    if (AskToLeave(this, ExitQuestion, LeaveAnswers)) {
         Module1::EndProgram();
         return true;
     }

@@ -78,6 +78,7 @@ public:
     std::array<QString, 4> OperationNames; // by Op
     QString CheckCaption;
     QString ExitQuestion;
+    std::array<QString, 2> LeaveAnswers{"Sí", "No"}; // the buttons of the leave question
 
     // The judgement of the last check.
     bool LastCheckRight = false;

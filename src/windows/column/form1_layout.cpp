@@ -99,5 +99,6 @@ std::vector<Language::Line> Form1::texts()
         {32, into(Words.runner)}, {33, into(Words.star)}, {34, into(Words.right)}, {35, into(Words.wrong)},
         {36, into(Words.rule)}, {37, into(Words.plus)}, {38, into(Words.times)}, {39, into(Words.bracket)},
         {40, into(Words.cover)}, {41, into(Words.window)},
+        {42, into(LeaveAnswers[0])}, {43, into(LeaveAnswers[1])},
     };
 }

@@ -22,14 +22,14 @@ void BackgroundStep(Form &window, const FileList &pictures)
         index = 0;
 }
 
-bool AskToLeave(Form *over, const QString &question)
+bool AskToLeave(Form *over, const QString &question, const std::array<QString, 2> &yesNo)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("CUENTAS"), question, QMessageBox::Yes | QMessageBox::No, over);
     QFont big(QStringLiteral("Arial"), 16, QFont::Bold);
     box.setFont(big);
     box.setDefaultButton(QMessageBox::Yes);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.button(QMessageBox::Yes)->setText(yesNo[0]);
+    box.button(QMessageBox::No)->setText(yesNo[1]);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -87,6 +87,8 @@ FILES = {
         "Falta el nombre del archivo después de %1.",
         "Una sola opción cada vez: --export, --import o --csv.",
         "No se esperaba: %1. Las opciones se ven con cuentas --help.",
+        # the presentation window's title: who made the program
+        "equipo de Cuentas",
     ],
     "idioma/Resultados.txt": [
         "– tus resultados", "Copiar", "Imprimir", "Todavía no hay ningún ejercicio.",
@@ -209,6 +211,7 @@ TRANSLATIONS = {
             "Falta el nom del fitxer després de %1.",
             "Una sola opció cada vegada: --export, --import o --csv.",
             "No s'esperava: %1. Les opcions es veuen amb cuentas --help.",
+            "equip de Cuentas",
         ],
         "Resultados.txt": [
             "– els teus resultats", "Copia", "Imprimeix", "Encara no hi ha cap exercici.",
@@ -322,6 +325,7 @@ TRANSLATIONS = {
             "Fitxategiaren izena falta da %1 ondoren.",
             "Aukera bakarra aldi bakoitzean: --export, --import edo --csv.",
             "Hau ez zen espero: %1. Aukerak ikusteko: cuentas --help.",
+            "Cuentas taldea",
         ],
         "Resultados.txt": [
             "– zure emaitzak", "Kopiatu", "Inprimatu", "Oraindik ez dago ariketarik.",
@@ -434,6 +438,7 @@ TRANSLATIONS = {
             "Falta o nome do ficheiro despois de %1.",
             "Unha soa opción cada vez: --export, --import ou --csv.",
             "Non se esperaba: %1. As opcións vense con cuentas --help.",
+            "equipo de Cuentas",
         ],
         "Resultados.txt": [
             "– os teus resultados", "Copiar", "Imprimir", "Aínda non hai ningún exercicio.",

@@ -8,14 +8,14 @@
 
 #include <QAction>
 
-const char *const ContactText = "equipo de Cuentas, cuentas@example.org";
+const char *const ContactAddress = "cuentas@example.org";
 
 namespace {
 
 FormLayout design()
 {
     return {
-        .caption = QStringLiteral("Cuentas 2.2 - ") + QString::fromUtf8(ContactText),
+        .caption = QStringLiteral("Cuentas 2.2 - equipo de Cuentas, ") + QString::fromUtf8(ContactAddress),
         .rect = {45, 435, 7140, 6840},
         .backColour = 0xC0C0FF,
         .controls = {
@@ -46,6 +46,7 @@ Form4::Form4() : Form(design())
         Combo1->AddItem(t.name);
     Command2 = control<CommandButton>("Command2");
     DesignCaptions = {Label1->Caption(), Command1->Caption(), Command2->Caption()};
+    DesignTitle = windowTitle();
     onClick(Combo1, &Form4::Combo1_Click);
     onClick(Command1, &Form4::Command1_Click);
     onClick(Command2, &Form4::Command2_Click);
@@ -76,6 +77,7 @@ void Form4::ShowTexts()
     Text1->setAccessibleName(DesignCaptions[0]);
     Command1->setCaption(DesignCaptions[1]);
     Command2->setCaption(DesignCaptions[2]);
+    setWindowTitle(DesignTitle);
     TeacherAction->setText(DesignCaptions[2]);
     NamePrompt.clear();
     Language::load(Language::WindowFolder, "presentacion.txt", texts());
@@ -112,6 +114,9 @@ std::vector<Language::Line> Form4::texts()
         {4, [this](const QString &s) {
              Command2->setCaption(s);
              TeacherAction->setText(s);
+         }},
+        {100, [this](const QString &team) {
+             setWindowTitle(QStringLiteral("Cuentas 2.2 - ") + team + QStringLiteral(", ") + QString::fromUtf8(ContactAddress));
          }},
     };
 }

@@ -6,8 +6,8 @@
 
 #include <array>
 
-// The author's line of the window title.
-extern const char *const ContactText;
+// The address in the window title, after who made the program (in the language of the window).
+extern const char *const ContactAddress;
 
 class Form4 : public Form
 {
@@ -33,6 +33,7 @@ private:
     std::vector<Language::Line> texts();
     void ShowTexts();
     std::array<QString, 3> DesignCaptions; // of Label1, Command1 and Command2
+    QString DesignTitle;
     bool AskingForName = false;            // Command1 shows NamePrompt
     class QAction *TeacherAction = nullptr;
 };

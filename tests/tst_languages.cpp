@@ -4,6 +4,7 @@
 #include "testkit.h"
 
 #include "ui/commandbutton.h"
+#include "ui/placed.h"
 #include "storage/storage.h"
 #include "windows/class/classwindow.h"
 #include "windows/column/form1.h"
@@ -367,6 +368,8 @@ private slots:
         Form4 *name = forms().form4();
         name->Show();
         click(name->Command1); // the prompt for a name
+        // the title card's words are drawn in the language
+        QCOMPARE(name->Image1->Picture().toImage() == loadPicture(":/pictures/card.png").toImage(), code == "es");
         QStringList empty;
         QStringList shown = everythingShown(&empty);
         name->Text1->setText("Ana");

@@ -497,7 +497,18 @@ def make_icons():
         f.write(ICON_SVG)
 
 
-def pic_card():
+# The title card's words in each language ("" is Spanish): the month it was
+# made, who made it, and what it costs.
+CARD_WORDS = {
+    "": ("diciembre de 2026", "Hecho por el equipo de Cuentas", "Programa gratuito: ¡a disfrutar!"),
+    "_ca": ("desembre de 2026", "Fet per l'equip de Cuentas", "Programa gratuït: a gaudir-ne!"),
+    "_eu": ("2026ko abendua", "Cuentas taldeak egina", "Doako programa: gozatu!"),
+    "_gl": ("decembro de 2026", "Feito polo equipo de Cuentas", "Programa gratuíto: a gozar!"),
+}
+
+
+def pic_card(words=CARD_WORDS[""]):
+    month, made, free = words
     w, h = 457, 332
     c = Canvas(w, h, (255, 252, 240, 255))
     c.rrect(4, 4, w - 4, h - 4, 18, None, (90, 140, 230, 255), 5)
@@ -511,17 +522,17 @@ def pic_card():
         c.text(x, 92 + (4 if i % 2 else -4), ch, 74, colors[i % len(colors)] + (255,), anchor="ls", stroke=2.2, stroke_fill=(255, 255, 255, 255))
         x += f.getlength(ch) / c.s
     c.text(x + 38, 92, "2.2", 40, (60, 60, 90, 255), anchor="ls")
-    c.text(w / 2, 122, "diciembre de 2026", 20, (90, 90, 110, 255), bold=False)
+    c.text(w / 2, 122, month, 20, (90, 90, 110, 255), bold=False)
     # a little row of sums as decoration
     for i, (s, col) in enumerate((("2+3", (230, 60, 60)), ("7-4", (80, 180, 70)), ("3x4", (40, 130, 230)), ("8:2", (170, 80, 220)))):
         cx = 85 + i * 96
         tint = tuple(int(b + (a - b) * 0.16) for a, b in zip(col, (255, 252, 240))) + (255,)  # opaque: the card never shows through
         c.rrect(cx - 38, 150, cx + 38, 196, 10, tint, col + (255,), 2)
         c.text(cx, 173, s, 26, col + (255,))
-    c.text(w / 2, 232, "Hecho por el equipo de Cuentas", 18, (60, 60, 90, 255))
+    c.text(w / 2, 232, made, 18, (60, 60, 90, 255))
     c.text(w / 2, 256, "cuentas@example.org", 17, (40, 100, 200, 255), bold=False)
     c.rrect(80, 280, w - 80, 312, 16, (255, 230, 120, 255))
-    c.text(w / 2, 296, "Programa gratuito: ¡a disfrutar!", 17, (150, 70, 20, 255))
+    c.text(w / 2, 296, free, 17, (150, 70, 20, 255))
     return c.result()
 
 
@@ -540,7 +551,7 @@ def make_pictures():
         "bring_down.png": pic_bring_down,
         "bird.png": pic_bird,
         "arrow_left.png": pic_arrow_left,
-        "card.png": pic_card,
+        **{f"card{code}.png": (lambda words=words: pic_card(words)) for code, words in CARD_WORDS.items()},
         "icon.png": pic_icon,
     }
     for name, make in pics.items():

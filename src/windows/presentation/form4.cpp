@@ -4,9 +4,11 @@
 #include "app/language.h"
 #include "app/sound.h"
 #include "windows/column/form1.h"
+#include "ui/placed.h"
 #include "windows/forms.h"
 
 #include <QAction>
+#include <QFile>
 
 const char *const ContactAddress = "cuentas@example.org";
 
@@ -83,6 +85,9 @@ void Form4::ShowTexts()
     Language::load(Language::WindowFolder, "presentacion.txt", texts());
     if (AskingForName)
         Command1->setCaption(NamePrompt);
+    // The title card, its words drawn in the language (the Spanish one otherwise).
+    const QString card = QStringLiteral(":/pictures/card_%1.png").arg(Language::current().code);
+    Image1->setPicture(loadPicture(QFile::exists(card) ? card : QStringLiteral(":/pictures/card.png")));
     const auto &all = Language::tongues();
     for (int i = 0; i < all.size(); ++i)
         if (all[i].code == Language::current().code)

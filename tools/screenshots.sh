@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of every window in one language, to look at for clipped captions.
+# The program keeps its history in a folder of the script's own, with a small
+# class made by bench_class (built with the tests) for the teacher's windows.
 #   tools/screenshots.sh CODE SCALE OUTDIR [DISPLAY]    e.g. tools/screenshots.sh eu 2 /tmp/shots :51
 # CODE is es, ca, eu or gl (the desktop's language the program follows the
 # first time), SCALE 1 or 2. Needs xdotool, imagemagick and Xvfb.
@@ -11,9 +13,12 @@ mkdir -p "$out"
 w=$((1024 * scale)) h=$((768 * scale))
 Xvfb "$display" -screen 0 ${w}x${h}x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+data="$(mktemp -d)"
+trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$data"' EXIT
 sleep 1
-export DISPLAY="$display"
+export DISPLAY="$display" XDG_DATA_HOME="$data"
+QT_QPA_PLATFORM=offscreen "$(dirname "$bin")/bench_class" --sample "$data/clase.cuentas" 3 5 4 >/dev/null 2>&1
+"$bin" --import "$data/clase.cuentas" >/dev/null
 LC_ALL= LC_MESSAGES= LANG="${code}_ES.UTF-8" QT_SCALE_FACTOR="$scale" "$bin" >/dev/null 2>&1 &
 app=$!
 sleep 2
@@ -43,3 +48,19 @@ shot 6-division
 at 120 6360   # back
 at 7320 1080  # results
 shot 7-results
+xdotool key ctrl+r   # what to practise
+shot 8-review
+xdotool key Escape
+xdotool key ctrl+h   # the child's history
+sleep 1
+shot 9-history
+kill $app; sleep 1
+# The teacher's door: the PIN chosen the first time, then the class.
+LC_ALL= LC_MESSAGES= LANG="${code}_ES.UTF-8" QT_SCALE_FACTOR="$scale" "$bin" >/dev/null 2>&1 &
+app=$!
+sleep 2
+xdotool key ctrl+p
+shot 10-pin
+xdotool type --delay 50 "1234"; xdotool key Tab; xdotool type --delay 50 "1234"; xdotool key Return
+sleep 1
+shot 11-class

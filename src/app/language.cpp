@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QMap>
 #include <QRegularExpression>
@@ -204,12 +205,36 @@ const Tongue *&currentTongue()
     return t;
 }
 
+// The words of the standard buttons of Qt's dialogs, for a language Qt has no
+// translation of (Basque): a message box's answers are never in another language.
+class ButtonWords : public QTranslator
+{
+public:
+    QHash<QString, QString> words; // Qt's English word, and ours
+    bool isEmpty() const override { return words.isEmpty(); }
+    QString translate(const char *context, const char *source, const char * = nullptr, int = -1) const override
+    {
+        return qstrcmp(context, "QPlatformTheme") == 0 ? words.value(QString::fromUtf8(source)) : QString();
+    }
+};
+
+QHash<QString, QString> buttonWords(const QString &code)
+{
+    if (code == QLatin1String("eu"))
+        return {{"OK", "Ados"},      {"Cancel", "Utzi"}, {"&Yes", "&Bai"}, {"&No", "&Ez"},      {"Yes", "Bai"},
+                {"No", "Ez"},        {"Close", "Itxi"},  {"Save", "Gorde"}, {"Open", "Ireki"},  {"Apply", "Aplikatu"},
+                {"&OK", "&Ados"},    {"Help", "Laguntza"}};
+    return {};
+}
+
 // Qt's own words (the print dialog, a message box's buttons, a text box's menu):
-// its Spanish always, and before it the language's own where Qt has one; a word
-// that translation lacks is said in Spanish.
+// its Spanish always, and before it the language's own where Qt has one (or our
+// words for the standard buttons where it has none); a word that translation
+// lacks is said in Spanish.
 void translateQt(const Tongue &t)
 {
     static QTranslator spanish, own;
+    static ButtonWords buttons;
     static bool spanishLoaded = false;
     if (!QCoreApplication::instance())
         return;
@@ -220,12 +245,15 @@ void translateQt(const Tongue &t)
             QCoreApplication::installTranslator(&spanish);
     }
     QCoreApplication::removeTranslator(&own);
+    QCoreApplication::removeTranslator(&buttons);
     if (&t == &tongues().first())
         return;
     // Catalan has a translation of Qt 6's base; Galician only one of an older Qt, named "qt".
     if (own.load(t.locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
         own.load(t.locale, QStringLiteral("qt"), QStringLiteral("_"), folder))
         QCoreApplication::installTranslator(&own);
+    else if (buttons.words = buttonWords(t.code); !buttons.isEmpty())
+        QCoreApplication::installTranslator(&buttons);
 }
 
 QString &keptInMemory()

@@ -50,8 +50,8 @@ at 7320 1080  # results
 shot 7-results
 xdotool key ctrl+r   # what to practise
 shot 8-review
-xdotool key Escape
-xdotool key ctrl+h   # the child's history
+xdotool key Escape; sleep 1
+at 5700 6780         # Historial: the child's history
 sleep 1
 shot 9-history
 kill $app; sleep 1

@@ -10,6 +10,7 @@
 #include "app/appfolder.h"
 #include "app/random.h"
 #include "app/startup.h"
+#include "sample_work.h"
 #include "storage/storage.h"
 #include "windows/forms.h"
 #include "windows/results/historywindow.h"
@@ -31,17 +32,8 @@ Attempt exercise(int day, int days)
 {
     const double r = Random::Rnd(), slip = Random::Rnd(), bug = Random::Rnd();
     if (r < 0.15) {
-        LongDivision d = LongDivision::Draw(Random::Digit(2));
-        d.Start();
-        for (int k = 0; k < int(d.Steps.size()); ++k) {
-            write(d.QuotientCell(k), slip < 0.05 && k == 1 ? (d.Steps[k].quotient + 1) % 10 : d.Steps[k].quotient);
-            for (int j = 0; j < d.FirstGroupDigits && k < LongDivision::Rows; ++j)
-                write(d.RemainderCell(k + 1, k + j), d.RemainderCell(k + 1, k + j).right);
-            d.Tick();
-            if (d.NextArrow())
-                d.BringDown();
-        }
-        d.Finish();
+        const LongDivision d =
+            WorkedDivision(LongDivision::Draw(Random::Digit(2)), [slip](int k, int right) { return slip < 0.05 && k == 1 ? (right + 1) % 10 : right; });
         return Attempt::Of(d);
     }
     if (r < 0.3) {

@@ -22,12 +22,11 @@ Worked SampleColumn(int i)
     return e;
 }
 
-Worked SampleDivision(int i)
+LongDivision WorkedDivision(LongDivision d, const std::function<int(int step, int right)> &quotient)
 {
-    LongDivision d = LongDivision::Draw(i % 3);
     d.Start();
     for (int k = 0; k < int(d.Steps.size()); ++k) {
-        write(d.QuotientCell(k), i % 5 == 0 && k == 1 ? std::max(0, d.Steps[k].quotient - 1) : d.Steps[k].quotient);
+        write(d.QuotientCell(k), quotient(k, d.Steps[k].quotient));
         for (int j = 0; j < d.FirstGroupDigits && k < LongDivision::Rows; ++j)
             write(d.RemainderCell(k + 1, k + j), d.RemainderCell(k + 1, k + j).right);
         d.Tick();
@@ -36,6 +35,11 @@ Worked SampleDivision(int i)
     }
     d.Finish();
     return d;
+}
+
+Worked SampleDivision(int i)
+{
+    return WorkedDivision(LongDivision::Draw(i % 3), [i](int k, int right) { return i % 5 == 0 && k == 1 ? std::max(0, right - 1) : right; });
 }
 
 Worked SampleMultiplication(int i)

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // The i-th exercise of a run: a column exercise, a long division or a long
@@ -16,6 +17,10 @@ Worked SampleColumn(int i);
 Worked SampleDivision(int i);
 Worked SampleMultiplication(int i);
 Worked SampleExercise(int i);
+
+// A long division worked step by step to its end, each quotient digit as
+// `quotient` says from its step and its right digit, every remainder right.
+LongDivision WorkedDivision(LongDivision d, const std::function<int(int step, int right)> &quotient);
 
 // A child's school year: `perDay` attempts on each of `days` school days
 // (Monday to Friday) from `first`, three minutes apart from nine o'clock.

@@ -3,7 +3,7 @@
 # each in turn, and reports for both the median time from launch until the first
 # window is mapped and the resident memory after start-up, and their ratios; and
 # the same for a bare window holding what the presentation window shows.
-# Usage: tools/bench_start.sh [path/to/cuentas] [runs]   (needs xvfb, x11-utils, g++ and qt6-base-dev)
+# Usage: tools/bench_start.sh [path/to/cuentas] [runs]   (needs xvfb, xdotool, g++ and qt6-base-dev)
 #   COLD=1 drops the page cache before every start (as root), for a cold start.
 #   HISTORY=FILE starts the program on a copy of that history (it is opened once the first window is drawn).
 #   XVFB_DISPLAY=:n runs the virtual screen on display :n (default :97).
@@ -24,13 +24,14 @@ export XDG_DATA_HOME="$data"
 
 # One start: milliseconds to the mapped window, then the resident memory in kB a second later.
 start() {
-  local program="$1" title="$2" begin end pid
+  local program="$1" begin end pid
   [ -n "${COLD:-}" ] && { sync; echo 3 > /proc/sys/vm/drop_caches; }
   if [ -n "${HISTORY:-}" ]; then mkdir -p "$data/Cuentas"; cp "$HISTORY" "$data/Cuentas/cuentas.sqlite"; fi
   begin=$(date +%s%N)
   $program >/dev/null 2>&1 &
   pid=$!
-  until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
+  # its first window on screen, whatever its title (the language chosen last names it)
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
     sleep 0.002
   done
   end=$(date +%s%N)
@@ -44,9 +45,9 @@ median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? 
 card="$here/../src/ui/pictures/card.png"
 declare -a bare_ms bare_kb our_ms our_kb like_ms like_kb
 for run in $(seq "$runs"); do
-  read -r ms kb < <(start "$bare" bare); bare_ms+=("$ms"); bare_kb+=("$kb")
-  read -r ms kb < <(start "$bare --controls $card" 'bare controls'); like_ms+=("$ms"); like_kb+=("$kb")
-  read -r ms kb < <(start "$bin" 'Cuentas 2.2 - equipo de Cuentas, cuentas@example.org'); our_ms+=("$ms"); our_kb+=("$kb")
+  read -r ms kb < <(start "$bare"); bare_ms+=("$ms"); bare_kb+=("$kb")
+  read -r ms kb < <(start "$bare --controls $card"); like_ms+=("$ms"); like_kb+=("$kb")
+  read -r ms kb < <(start "$bin"); our_ms+=("$ms"); our_kb+=("$kb")
 done
 
 report() {

@@ -160,8 +160,8 @@ def multiplication(d, times):
             key('Tab')  # from the check, which stays, to the size button
 
 
-def teacher(d, times):
-    """The teacher's door, the PIN and the class window: what Orca said at each step."""
+def stepper(d):
+    """A step of a scenario with no ending: keys, then what Orca said."""
     def step(name, *keys, delay=900, settle=3):
         n = len(said(d.log))
         print('=== ' + name, flush=True)
@@ -169,6 +169,22 @@ def teacher(d, times):
         time.sleep(settle)
         for s in said(d.log)[n:]:
             print('   ', s.split('{')[0])
+    return step
+
+
+def chooser(d, times):
+    """The language chooser of the presentation window, by keyboard."""
+    step = stepper(d)
+    step('Tab, Tab: the chooser', 'Tab', 'Tab')
+    step('Down: the next language, the window in it', 'Down')
+    step('Down again', 'Down')
+    step('Tab: the teacher\'s door, in that language', 'Tab')
+    step('Shift+Tab, Up, Up: back to Spanish', 'shift+Tab', 'Up', 'Up')
+
+
+def teacher(d, times):
+    """The teacher's door, the PIN and the class window: what Orca said at each step."""
+    step = stepper(d)
     step('Ctrl+P on the presentation window; a PIN too short, Enter', 'ctrl+p', '1', '2', 'Return')
     step('a new PIN typed twice', 'BackSpace', 'BackSpace', '1', '2', '3', '4', 'Tab', '1', '2', '3', '4', delay=250)
     step('Enter: the class window, on the table', 'Return')
@@ -218,8 +234,8 @@ if __name__ == '__main__':
         sys.exit(0)
     _, _, log, scenario, times, endings = sys.argv
     d = Driver(log, endings)
-    if scenario == 'class':
-        teacher(d, int(times))
+    if scenario in ('class', 'chooser'):
+        (teacher if scenario == 'class' else chooser)(d, int(times))
         sys.exit(0)
     key('A', 'n', 'a', 'Return')
     time.sleep(2)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What Orca says while exercises are worked to their end by keyboard, on a
 # virtual screen with its own D-Bus and accessibility bus.
-#   tools/listen.sh [--times N] [--walker] [--slow] [column|race|division|multiplication|class ...]
+#   tools/listen.sh [--times N] [--walker] [--slow] [column|race|division|multiplication|class|chooser ...]
 # The four exercise windows by default, each worked N times in a row (1 by default; right and
 # wrong in turn) in one run of Orca and the program. With --walker a second
 # accessibility client (tools/walk_tree.py) walks the whole tree every 0.3 s
@@ -12,8 +12,9 @@
 # did not say, then how many of the endings and of the steps' verdicts it said.
 # The display is $LISTEN_DISPLAY (:97 by default). Orca's logs stay in the
 # folder printed first. The class scenario (the teacher's door, the PIN and the
-# class window on a small class made by bench_class, built with the tests) has
-# no ending: what Orca said at each step is printed.
+# class window on a small class made by bench_class, built with the tests) and
+# the chooser scenario (the presentation window's languages) have no ending:
+# what Orca said at each step is printed.
 # Needs: apt-get install orca at-spi2-core xdotool xvfb dbus
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"

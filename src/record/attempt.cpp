@@ -207,3 +207,12 @@ const Attempt::Cell *Attempt::at(int row, int column) const
     auto it = std::find_if(cells.begin(), cells.end(), [&](const Cell &c) { return c.row == row && c.column == column; });
     return it == cells.end() ? nullptr : &*it;
 }
+
+std::vector<Worked> modelsOf(const std::vector<Attempt> &attempts)
+{
+    std::vector<Worked> models;
+    models.reserve(attempts.size());
+    for (const Attempt &a : attempts)
+        models.push_back(a.Model());
+    return models;
+}

@@ -68,5 +68,9 @@ struct Attempt {
     const Cell *at(int row, int column) const;
 };
 
+// The exercises of attempts as models, in order, ready for the diagnosis (the
+// checks of one exercise share its Serial).
+std::vector<Worked> modelsOf(const std::vector<Attempt> &attempts);
+
 // The exercise id of a model's Serial in this run (the same for every copy).
 QUuid exerciseId(int serial);

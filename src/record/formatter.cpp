@@ -101,7 +101,7 @@ QStringList Formatter::Tally(const std::vector<Attempt> &attempts) const
 
 QStringList Formatter::Review(const std::vector<Attempt> &attempts) const
 {
-    const Diagnosis::Summary s = Diagnosis::OfRun(Models(attempts));
+    const Diagnosis::Summary s = Diagnosis::OfRun(modelsOf(attempts));
     QStringList lines{words.review};
     if (s.named.empty())
         lines << words.nothingRepeats;
@@ -114,15 +114,6 @@ QStringList Formatter::Review(const std::vector<Attempt> &attempts) const
 QString Formatter::Often(Diagnosis::Pattern p, int exercises, int chances) const
 {
     return num(exercises) + QLatin1Char(' ') + words.of + QLatin1Char(' ') + num(chances) + QLatin1Char(' ') + words.chances[int(p)];
-}
-
-std::vector<Worked> Formatter::Models(const std::vector<Attempt> &attempts)
-{
-    std::vector<Worked> models;
-    models.reserve(attempts.size());
-    for (const Attempt &a : attempts)
-        models.push_back(a.Model());
-    return models;
 }
 
 // ---------------------------------------------------------------- a child's history

@@ -133,8 +133,4 @@ public:
     // Prints lines on a printer's pages: the first as a heading, and those
     // `emphasised` says, in bold; long lines wrapped, pages numbered.
     static void Print(QPagedPaintDevice &printer, const QStringList &lines, const std::function<bool(const QString &)> &emphasised);
-
-    // The exercises of attempts as models, in order, ready for the diagnosis
-    // (the checks of one exercise share its Serial).
-    static std::vector<Worked> Models(const std::vector<Attempt> &attempts);
 };

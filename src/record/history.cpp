@@ -69,10 +69,7 @@ History History::Of(std::vector<Attempt> attempts, const QDate &today)
         h.days.push_back(it->second);
 
     // What to practise over everything, as the diagnosis names it.
-    std::vector<Worked> models;
-    models.reserve(attempts.size());
-    for (const Attempt &a : attempts)
-        models.push_back(a.Model());
+    const std::vector<Worked> models = modelsOf(attempts);
     const Diagnosis::Summary summary = Diagnosis::OfRun(models);
     h.slips = summary.slips;
     if (summary.named.empty())

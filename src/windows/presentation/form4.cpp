@@ -14,6 +14,8 @@ const char *const ContactAddress = "cuentas@example.org";
 
 namespace {
 
+const QString DesignCard = QStringLiteral(":/pictures/card.png"); // the title card, in Spanish
+
 FormLayout design()
 {
     return {
@@ -29,7 +31,7 @@ FormLayout design()
             {.name = "Combo1", .kind = Kind::ComboBox, .rect = {120, 5880, 2175, 390}, .font = {"Arial", 10, true}},
             // The teacher's door to the class, low on the left, out of the child's way.
             {.name = "Command2", .caption = "Profesorado", .rect = {120, 6330, 2175, 405}, .colour = vb::White, .font = {"Arial", 10, true}},
-            {.name = "Image1", .kind = Kind::Image, .rect = {120, 120, 6855, 4980}, .picture = ":/pictures/card.png",
+            {.name = "Image1", .kind = Kind::Image, .rect = {120, 120, 6855, 4980}, .picture = DesignCard,
              .accessibleName = "Cuentas 2.2"},
         },
     };
@@ -43,6 +45,7 @@ Form4::Form4() : Form(design())
     Text1 = control<TextBox>("Text1");
     Label1 = control<Label>("Label1");
     Image1 = control<Image>("Image1");
+    CardShown = DesignCard;
     Combo1 = control<ComboBox>("Combo1");
     for (const Language::Tongue &t : Language::tongues())
         Combo1->AddItem(t.name);
@@ -86,8 +89,12 @@ void Form4::ShowTexts()
     if (AskingForName)
         Command1->setCaption(NamePrompt);
     // The title card, its words drawn in the language (the Spanish one otherwise).
-    const QString card = QStringLiteral(":/pictures/card_%1.png").arg(Language::current().code);
-    Image1->setPicture(loadPicture(QFile::exists(card) ? card : QStringLiteral(":/pictures/card.png")));
+    QString card = QStringLiteral(":/pictures/card_%1.png").arg(Language::current().code);
+    if (!QFile::exists(card))
+        card = DesignCard;
+    if (card != CardShown) // the design's card is on the window from the start
+        Image1->setPicture(loadPicture(card));
+    CardShown = card;
     const auto &all = Language::tongues();
     for (int i = 0; i < all.size(); ++i)
         if (all[i].code == Language::current().code)

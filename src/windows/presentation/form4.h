@@ -34,6 +34,7 @@ private:
     void ShowTexts();
     std::array<QString, 3> DesignCaptions; // of Label1, Command1 and Command2
     QString DesignTitle;
+    QString CardShown; // the title card on the window
     bool AskingForName = false;            // Command1 shows NamePrompt
     class QAction *TeacherAction = nullptr;
 };
